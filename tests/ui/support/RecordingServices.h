@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "ui/platform/Services.h"
+
+namespace quintara::testing {
+
+// Test double for the operating system: records every text the window shows, answers its
+// questions from a queue, runs a hook instead of blocking on modal dialogs, and tells the time
+// the test sets.
+class RecordingServices : public platform::Services {
+public:
+    struct ShellCall {
+        QWidget* owner;
+        QString verb;
+        QString address;
+    };
+
+    void ShowMessage(const QString& text) override { messages.append(text); }
+
+    platform::DialogAnswer MessageDlg(const QString& text) override {
+        questions.append(text);
+        if (answers.empty()) {
+            return platform::DialogAnswer::Cancel;
+        }
+        const platform::DialogAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    int ShowModal(QDialog& dialog) override {
+        modal_dialogs.append(&dialog);
+        return on_modal ? on_modal(dialog) : int{QDialog::Rejected};
+    }
+
+    void ShellExecuteA(QWidget* owner, const QString& verb, const QString& address) override {
+        shell_calls.append({owner, verb, address});
+    }
+
+    QDateTime Now() override { return now; }
+
+    QStringList messages;
+    QStringList questions;
+    std::deque<platform::DialogAnswer> answers;  // empty: every question is answered Cancel
+    QList<QDialog*> modal_dialogs;
+    std::function<int(QDialog&)> on_modal;  // runs while a dialog would be open
+    QList<ShellCall> shell_calls;
+    QDateTime now{QDate(2026, 3, 14), QTime(10, 0, 0)};
+};
+
+}  // namespace quintara::testing

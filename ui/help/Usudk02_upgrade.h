@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quintara {
+
+namespace platform {
+class Services;
+}
+
+// The small news dialog: a message, a button that opens the news page of the online puzzle
+// service, and "Chiudi". Created at start with the main window; lives as long as the program.
+class TfrmShowUpgrade : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmShowUpgrade(platform::Services& services, QWidget* parent = nullptr);
+
+    // Shows the dialog modally with the message; returns when it is closed.
+    void ShowNews(const QString& message);
+
+    // The news page: host and path without a scheme, plus the identifier query.
+    static QString NewsAddress();
+
+    QLabel* lblMsg = nullptr;
+    QPushButton* btnPuzzleDepotNews = nullptr;
+    QPushButton* btnClose = nullptr;
+
+private:
+    void btnPuzzleDepotNewsClick();
+
+    platform::Services& services_;
+};
+
+// The print notice, in Italian whatever the Language.
+extern const char* const kPrintNotice;
+
+}  // namespace quintara

@@ -25,11 +25,11 @@ using Permutation = std::array<int32_t, 5>;
 //
 // A cell value v is the 0-based position of its symbol in Alphabet, -1 for an empty cell.
 class TsdBoard {
-public:
+  public:
     using CellTable = std::array<std::array<int32_t, kTableSide>, kTableSide>;
     using BoxTable = std::array<int32_t, kTableSide>;
 
-    TsdBoard(int32_t BoxSize, const std::string& alphabet, const std::string& puzzle,
+    TsdBoard(int32_t box_size, const std::string& alphabet, const std::string& puzzle,
              const std::string& solution);
 
     // Loading and the error state.
@@ -76,15 +76,18 @@ public:
     bool BoxHasOther(char character, int32_t row, int32_t column, const CharGrid& grid) const;
     bool IsSymbol(char character) const;
 
-private:
+  private:
     // Largest box whose grid fits the 65 x 65 tables.
     static constexpr int32_t kMaxBoxSize = 8;
 
     // Sizes the tables can hold; anything else is refused at construction.
     bool FitsTables() const { return BoxSize >= 1 && BoxSize <= kMaxBoxSize; }
     bool InGrid(int32_t row, int32_t column) const;
-    bool SupportedSize(const char* operation);
+    bool SupportedSize(const char* operation, int32_t size);
+    bool AcceptsReorder(int32_t group, const Permutation& p) const;
     void CopyUsedCells(CellTable& puzzle, CellTable& solution) const;
+    void MoveCell(const CellTable& old_puzzle, const CellTable& old_solution, int32_t row,
+                  int32_t column, int32_t from_row, int32_t from_column);
     char CharOfCell(int32_t value) const;
     void ExportCells(const CellTable& cells, CharGrid& grid) const;
     void AppendToCode(const Permutation& p, bool with_separator);

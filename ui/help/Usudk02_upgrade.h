@@ -16,7 +16,7 @@ class Services;
 class TfrmShowUpgrade : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmShowUpgrade(platform::Services& services, QWidget* parent = nullptr);
 
     // Shows the dialog modally with the message; returns when it is closed.
@@ -25,12 +25,16 @@ public:
     // The news page: host and path without a scheme, plus the identifier query.
     static QString NewsAddress();
 
+    // The dialog's controls and handlers keep their historical names: the prefix tells the kind
+    // (lbl a label, btn a push button); a handler is the control's name plus the event.
     QLabel* lblMsg = nullptr;
     QPushButton* btnPuzzleDepotNews = nullptr;
     QPushButton* btnClose = nullptr;
 
-private:
+  private:
     void btnPuzzleDepotNewsClick();
+
+    void centerOnScreen();
 
     platform::Services& services_;
 };

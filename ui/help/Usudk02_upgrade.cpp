@@ -1,0 +1,129 @@
+#include "ui/help/Usudk02_upgrade.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/Links.h"
+#include "ui/platform/Services.h"
+#include "ui/resources/Resources.h"
+
+namespace quintara {
+
+const char* const kPrintNotice =
+    "  In  questa  versione non e' supportata la stampa !\r\n"
+    "  Se vuoi sudoku da stampare, chiudi questo messaggio e\r\n"
+    "  scaricali da PuzzleDepot con il pulsante in basso \r\n"
+    "  [Scarica e stampa..].";
+
+namespace {
+
+constexpr int kClientWidth = 437;
+constexpr int kClientHeight = 169;
+constexpr int kMessageHeight = 81;
+constexpr int kCloseBandHeight = 47;
+constexpr int kNewsButtonWidth = 438;
+constexpr int kNewsButtonHeight = 40;
+
+QFont Verdana(int pixels) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// A plain panel of the dialog with a solid background.
+QWidget* Panel(QWidget* parent, const QColor& colour) {
+    auto* panel = new QWidget(parent);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+}  // namespace
+
+TfrmShowUpgrade::TfrmShowUpgrade(platform::Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), services_(services) {
+    InitResources();
+    setWindowTitle(QStringLiteral("Nuove versioni ?"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* pnlMessage = Panel(this, Qt::white);
+    pnlMessage->setFixedHeight(kMessageHeight);
+    lblMsg = new QLabel(pnlMessage);
+    lblMsg->setGeometry(0, 0, kClientWidth, kMessageHeight);
+    lblMsg->setTextFormat(Qt::PlainText);
+    lblMsg->setWordWrap(false);
+    lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont messageFont = Verdana(13);
+    messageFont.setBold(true);
+    messageFont.setItalic(true);
+    lblMsg->setFont(messageFont);
+    QPalette messagePalette = lblMsg->palette();
+    messagePalette.setColor(QPalette::WindowText, Qt::blue);
+    lblMsg->setPalette(messagePalette);
+
+    auto* pnlNews = Panel(this, QColor(0xC0, 0xC0, 0xC0));
+    btnPuzzleDepotNews = new QPushButton(
+        QIcon(QStringLiteral(":/quintara/news.png")),
+        QStringLiteral("Verifica se ci sono aggiornamenti, novita' o nuove versioni  !"), pnlNews);
+    btnPuzzleDepotNews->setGeometry(0, 0, kNewsButtonWidth, kNewsButtonHeight);
+    btnPuzzleDepotNews->setFont(Verdana(11));
+    btnPuzzleDepotNews->setIconSize(QSize(32, 32));
+    // Enter belongs to "Chiudi" even while the news button has the focus.
+    btnPuzzleDepotNews->setAutoDefault(false);
+    connect(btnPuzzleDepotNews, &QPushButton::clicked, this,
+            &TfrmShowUpgrade::btnPuzzleDepotNewsClick);
+
+    auto* pnlClose = Panel(this, palette().color(QPalette::Window));
+    pnlClose->setFixedHeight(kCloseBandHeight);
+    btnClose = new QPushButton(QStringLiteral("Chiudi"), pnlClose);
+    auto* closeLayout = new QHBoxLayout(pnlClose);
+    closeLayout->addStretch();
+    closeLayout->addWidget(btnClose);
+    closeLayout->addStretch();
+    btnClose->setDefault(true);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlMessage);
+    layout->addWidget(pnlNews, 1);
+    layout->addWidget(pnlClose);
+}
+
+void TfrmShowUpgrade::ShowNews(const QString& message) {
+    lblMsg->setText(message);
+    centerOnScreen();
+    btnClose->setFocus();
+    services_.ShowModal(*this);
+}
+
+QString TfrmShowUpgrade::NewsAddress() {
+    return QString::fromUtf8(links::kNewsHost) + QString::fromUtf8(links::kNewsPath) +
+           QStringLiteral("?fid=") + QString::fromUtf8(links::kNewsId);
+}
+
+void TfrmShowUpgrade::btnPuzzleDepotNewsClick() {
+    // Without a scheme the address would be taken for a local file; Windows' shell completes it.
+    services_.ShellExecuteA(this, QStringLiteral("open"),
+                            QStringLiteral("https://") + NewsAddress());
+}
+
+void TfrmShowUpgrade::centerOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame(QPoint(0, 0), frameSize());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+}  // namespace quintara

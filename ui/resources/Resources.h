@@ -1,0 +1,10 @@
+#pragma once
+
+namespace quintara {
+
+// Registers the images under ":/quintara/": logo.png, help.png, news.png and the application icon
+// icon-48.png, icon-128.png, icon-256.png. They live in a static library, whose resources a
+// program does not register by itself: call this before loading one. Calling it again is harmless.
+void InitResources();
+
+}  // namespace quintara

@@ -1,0 +1,125 @@
+#include <QTest>
+#include <QWidget>
+
+#include "support/RecordingServices.h"
+#include "ui/Language.h"
+#include "ui/help/HelpPages.h"
+#include "ui/help/Usudk02_upgrade.h"
+
+namespace quintara {
+namespace {
+
+// Restores the process-wide language after each case.
+class LanguageScope {
+  public:
+    explicit LanguageScope(const char* language) : saved_(Language) { Language = language; }
+    ~LanguageScope() { Language = saved_; }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+
+  private:
+    std::string saved_;
+};
+
+}  // namespace
+
+class HelpPagesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensThePageOfEachState_data();
+    void opensThePageOfEachState();
+    void stateThreeDoesNothing();
+    void unknownStatesShowTheInternalError_data();
+    void unknownStatesShowTheInternalError();
+    void printNoticeIsExact();
+};
+
+void HelpPagesTest::opensThePageOfEachState_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("address");
+    const QString site = QStringLiteral("https://www.orvella.example/w_orvella-quintara0-hlp");
+    const struct {
+        int state;
+        int page;
+    } pages[] = {{0, 0}, {1, 1}, {2, 1}, {4, 2}, {5, 2}};
+    for (const auto& [state, page] : pages) {
+        const QString stem = site + QString::number(page);
+        QTest::addRow("state %d IT", state) << state << "IT" << stem + ".aspx";
+        QTest::addRow("state %d EN", state) << state << "EN" << stem + "-EN.aspx";
+        // Anything but "IT" reads English.
+        QTest::addRow("state %d FR", state) << state << "FR" << stem + "-EN.aspx";
+    }
+}
+
+void HelpPagesTest::opensThePageOfEachState() {
+    QFETCH(int, state);
+    QFETCH(QString, language);
+    QFETCH(QString, address);
+    const LanguageScope scope(language.toLatin1().constData());
+    testing::RecordingServices services;
+    QWidget owner;
+
+    showHelp(static_cast<uint8_t>(state), services, &owner);
+
+    QCOMPARE(services.shell_calls.size(), 1);
+    QCOMPARE(services.shell_calls[0].owner, &owner);
+    QCOMPARE(services.shell_calls[0].verb, QStringLiteral("open"));
+    QCOMPARE(services.shell_calls[0].address, address);
+    QVERIFY(services.messages.isEmpty());
+}
+
+void HelpPagesTest::stateThreeDoesNothing() {
+    for (const char* language : {"IT", "EN"}) {
+        const LanguageScope scope(language);
+        testing::RecordingServices services;
+        showHelp(3, services, nullptr);
+        QVERIFY(services.shell_calls.isEmpty());
+        QVERIFY(services.messages.isEmpty());
+    }
+}
+
+void HelpPagesTest::unknownStatesShowTheInternalError_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("9 EN") << 9 << "EN"
+                          << "Internal error showHelp001: state:9 unmanaged !";
+    QTest::newRow("9 IT") << 9 << "IT"
+                          << "Internal error showHelp001: stato:9 non gestito !";
+    QTest::newRow("6 EN") << 6 << "EN"
+                          << "Internal error showHelp001: state:6 unmanaged !";
+    QTest::newRow("255 IT") << 255 << "IT"
+                            << "Internal error showHelp001: stato:255 non gestito !";
+}
+
+void HelpPagesTest::unknownStatesShowTheInternalError() {
+    QFETCH(int, state);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    const LanguageScope scope(language.toLatin1().constData());
+    testing::RecordingServices services;
+
+    showHelp(static_cast<uint8_t>(state), services, nullptr);
+
+    QCOMPARE(services.messages, QStringList{message});
+    QVERIFY(services.shell_calls.isEmpty());
+}
+
+void HelpPagesTest::printNoticeIsExact() {
+    // Two blanks open each line, "In  questa  versione" holds two double blanks and the third
+    // line ends in a blank before its line break.
+    const QByteArray expected =
+        "\x20\x20In\x20\x20questa\x20\x20versione non e' supportata la stampa !\x0D\x0A"
+        "\x20\x20Se vuoi sudoku da stampare, chiudi questo messaggio e\x0D\x0A"
+        "\x20\x20scaricali da PuzzleDepot con il pulsante in basso\x20\x0D\x0A"
+        "\x20\x20[Scarica e stampa..].";
+    QCOMPARE(QByteArray(kPrintNotice), expected);
+    QCOMPARE(QByteArray(kPrintNotice).size(), 188);
+}
+
+}  // namespace quintara
+
+QTEST_MAIN(quintara::HelpPagesTest)
+#include "HelpPagesTest.moc"

@@ -1,0 +1,134 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/RecordingServices.h"
+#include "ui/help/Usudk02_upgrade.h"
+
+namespace quintara {
+
+class NewsDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void looksAsDefined();
+    void showNewsShowsTheMessageModally();
+    void newsButtonOpensTheNewsPageAndStaysOpen();
+    void chiudiClosesWithCancel();
+    void enterPressesChiudiWhereverTheFocusIs();
+};
+
+void NewsDialogTest::looksAsDefined() {
+    testing::RecordingServices services;
+    TfrmShowUpgrade dialog(services);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Nuove versioni ?"));
+    QCOMPARE(dialog.size(), QSize(437, 169));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+
+    QVERIFY(!dialog.lblMsg->wordWrap());
+    QCOMPARE(dialog.lblMsg->geometry(), QRect(0, 0, 437, 81));
+    const QFont message = dialog.lblMsg->font();
+    QCOMPARE(message.family(), QStringLiteral("Verdana"));
+    QCOMPARE(message.pixelSize(), 13);
+    QVERIFY(message.bold());
+    QVERIFY(message.italic());
+    QCOMPARE(dialog.lblMsg->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    QCOMPARE(dialog.btnPuzzleDepotNews->text(),
+             QStringLiteral("Verifica se ci sono aggiornamenti, novita' o nuove versioni  !"));
+    QCOMPARE(dialog.btnPuzzleDepotNews->size(), QSize(438, 40));
+    QCOMPARE(dialog.btnPuzzleDepotNews->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(dialog.btnPuzzleDepotNews->font().pixelSize(), 11);
+    QVERIFY2(!dialog.btnPuzzleDepotNews->icon().isNull(), "news.png is not in the resources");
+
+    QCOMPARE(dialog.btnClose->text(), QStringLiteral("Chiudi"));
+    QVERIFY(dialog.btnClose->isDefault());
+
+    // White message band on top, silver band under it, the close band at the bottom 47 pixels.
+    const QImage image = dialog.grab().toImage();
+    QCOMPARE(image.pixelColor(430, 75), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(430, 81 + 41 - 1 - 0), QColor(0xC0, 0xC0, 0xC0));
+    QVERIFY(image.pixelColor(430, 169 - 47) != QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(dialog.btnClose->parentWidget()->geometry(), QRect(0, 169 - 47, 437, 47));
+}
+
+void NewsDialogTest::showNewsShowsTheMessageModally() {
+    testing::RecordingServices services;
+    TfrmShowUpgrade dialog(services);
+    const QString notice = QString::fromLatin1(kPrintNotice);
+    QString shown;
+    services.on_modal = [&](QDialog&) {
+        shown = dialog.lblMsg->text();
+        return int{QDialog::Rejected};
+    };
+
+    dialog.ShowNews(notice);
+
+    QCOMPARE(services.modal_dialogs, QList<QDialog*>{&dialog});
+    QCOMPARE(shown, notice);
+    // The label keeps the message until the next one.
+    QCOMPARE(dialog.lblMsg->text(), notice);
+    dialog.ShowNews(QStringLiteral("second"));
+    QCOMPARE(dialog.lblMsg->text(), QStringLiteral("second"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Nuove versioni ?"));
+}
+
+void NewsDialogTest::newsButtonOpensTheNewsPageAndStaysOpen() {
+    testing::RecordingServices services;
+    TfrmShowUpgrade dialog(services);
+    bool stillOpen = false;
+    services.on_modal = [&](QDialog& shown) {
+        shown.show();
+        QTest::mouseClick(dialog.btnPuzzleDepotNews, Qt::LeftButton);
+        stillOpen = shown.isVisible();
+        shown.hide();
+        return shown.result();
+    };
+
+    dialog.ShowNews(QStringLiteral("news"));
+
+    QVERIFY(stillOpen);
+    QCOMPARE(services.shell_calls.size(), 1);
+    QCOMPARE(services.shell_calls[0].owner, &dialog);
+    QCOMPARE(services.shell_calls[0].verb, QStringLiteral("open"));
+    QCOMPARE(services.shell_calls[0].address,
+             QStringLiteral(
+                 "https://news.puzzledepot.example/puzzleDepot/quintara-news.aspx?fid=QNT13W0001"));
+    QCOMPARE(
+        TfrmShowUpgrade::NewsAddress(),
+        QStringLiteral("news.puzzledepot.example/puzzleDepot/quintara-news.aspx?fid=QNT13W0001"));
+}
+
+void NewsDialogTest::chiudiClosesWithCancel() {
+    testing::RecordingServices services;
+    TfrmShowUpgrade dialog(services);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::mouseClick(dialog.btnClose, Qt::LeftButton);
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int{QDialog::Rejected});
+    QVERIFY(services.shell_calls.isEmpty());
+}
+
+void NewsDialogTest::enterPressesChiudiWhereverTheFocusIs() {
+    testing::RecordingServices services;
+    TfrmShowUpgrade dialog(services);
+    for (QPushButton* focused : {dialog.btnClose, dialog.btnPuzzleDepotNews}) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        QVERIFY2(!dialog.isVisible(), qPrintable(focused->text()));
+    }
+    QVERIFY(services.shell_calls.isEmpty());
+}
+
+}  // namespace quintara
+
+QTEST_MAIN(quintara::NewsDialogTest)
+#include "NewsDialogTest.moc"

@@ -7,10 +7,39 @@
 
 namespace quintara {
 
+namespace {
+
+// Marks `bit` in `mask` and tells whether it was already there.
+bool TestAndSet(uint64_t& mask, int32_t bit) {
+    const uint64_t flag = uint64_t{1} << bit;
+    const bool seen = (mask & flag) != 0;
+    mask |= flag;
+    return seen;
+}
+
+}  // namespace
+
 bool TsdBoard::CheckSolution() {
+    // Same answer as asking CheckSolutionCell of every cell (each pair of cells sharing a row,
+    // column or box compared once), in one pass: a seen-mask per unit, bit v for symbol v, and one
+    // mask over the units for the empty value -1, which compares like any symbol.
+    std::array<uint64_t, kTableSide> rows{};
+    std::array<uint64_t, kTableSide> columns{};
+    std::array<uint64_t, kTableSide> boxes{};
+    uint64_t empty_in_row = 0;
+    uint64_t empty_in_column = 0;
+    uint64_t empty_in_box = 0;
     for (int32_t row = 0; row < GridSize; ++row) {
         for (int32_t column = 0; column < GridSize; ++column) {
-            if (!CheckSolutionCell(row, column)) {
+            const int32_t value = SolutionCells[row][column];
+            const int32_t box = CellBox[row][column];
+            if (value == -1) {
+                if (TestAndSet(empty_in_row, row) || TestAndSet(empty_in_column, column) ||
+                    TestAndSet(empty_in_box, box)) {
+                    return false;
+                }
+            } else if (TestAndSet(rows[row], value) || TestAndSet(columns[column], value) ||
+                       TestAndSet(boxes[box], value)) {
                 return false;
             }
         }

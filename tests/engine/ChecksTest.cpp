@@ -26,6 +26,18 @@ bool HasDuplicate(const std::string& grid, int32_t n) {
     return false;
 }
 
+// The cell-by-cell definition of a valid solution, for comparison with the one-pass check.
+bool EveryCellPasses(TsdBoard& board) {
+    for (int32_t row = 0; row < board.GetGridSize(); ++row) {
+        for (int32_t column = 0; column < board.GetGridSize(); ++column) {
+            if (!board.CheckSolutionCell(row, column)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 TEST(ChecksTest, CheckSolutionAgreesWithBruteForceAndLeavesTheSolutionAsItWas) {
     RandomState = 77;
     for (int32_t n : kBoxSizes) {
@@ -47,9 +59,9 @@ TEST(ChecksTest, CheckSolutionAgreesWithBruteForceAndLeavesTheSolutionAsItWas) {
             }
             TsdBoard board(n, AlphabetFor(n), solution, solution);
             const std::string stored = ExportedSolution(board);
-            const std::string with_blanks = stored;
-            EXPECT_EQ(board.CheckSolution(), !HasDuplicate(with_blanks, n))
-                << "size " << n << " round " << round;
+            const bool valid = !HasDuplicate(stored, n);
+            EXPECT_EQ(board.CheckSolution(), valid) << "size " << n << " round " << round;
+            EXPECT_EQ(EveryCellPasses(board), valid) << "size " << n << " round " << round;
             EXPECT_EQ(ExportedSolution(board), stored);
         }
     }

@@ -16,7 +16,7 @@ enum class DialogAnswer { Yes, No, Cancel };
 // implementation (QtServices); tests pass a recording double that captures every text and
 // answers questions.
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // A modal box with one OK button, titled with the application title.

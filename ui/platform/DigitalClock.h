@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+#include <cstdint>
+
+namespace quintara::platform {
+
+class Services;
+
+// Signed offset added to the local time; the fields are written directly by the window code.
+struct TTimeOffset {
+    int32_t Days = 0;
+    int32_t Hours = 0;
+    int32_t Minutes = 0;
+    int32_t Seconds = 0;
+};
+
+// A digital clock: the local time plus TimeOffset as hh:mm:ss on the 24-hour scale, refreshed
+// every second.
+class TDigitalClock : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit TDigitalClock(Services& services, QWidget* parent = nullptr);
+
+    // What the clock shows at this moment.
+    QString TimeText() const;
+    // Redraws from the current time and offset.
+    void Refresh();
+
+    TTimeOffset TimeOffset;
+
+    static constexpr int kRefreshMs = 1000;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    Services& services_;
+    QTimer timer_;
+};
+
+}  // namespace quintara::platform

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <qnamespace.h>
+
+#include <cstdint>
+
+class QKeyEvent;
+
+namespace quintara::platform {
+
+// 16-bit Windows virtual-key codes, the key numbers the window code works with.
+using TVirtualKey = uint16_t;
+
+inline constexpr TVirtualKey VK_BACK = 0x08;
+inline constexpr TVirtualKey VK_TAB = 0x09;
+inline constexpr TVirtualKey VK_RETURN = 0x0D;
+inline constexpr TVirtualKey VK_SHIFT = 0x10;
+inline constexpr TVirtualKey VK_CONTROL = 0x11;
+inline constexpr TVirtualKey VK_MENU = 0x12;
+inline constexpr TVirtualKey VK_ESCAPE = 0x1B;
+inline constexpr TVirtualKey VK_SPACE = 0x20;
+inline constexpr TVirtualKey VK_PRIOR = 0x21;
+inline constexpr TVirtualKey VK_NEXT = 0x22;
+inline constexpr TVirtualKey VK_END = 0x23;
+inline constexpr TVirtualKey VK_HOME = 0x24;
+inline constexpr TVirtualKey VK_LEFT = 0x25;
+inline constexpr TVirtualKey VK_UP = 0x26;
+inline constexpr TVirtualKey VK_RIGHT = 0x27;
+inline constexpr TVirtualKey VK_DOWN = 0x28;
+inline constexpr TVirtualKey VK_INSERT = 0x2D;
+inline constexpr TVirtualKey VK_DELETE = 0x2E;
+inline constexpr TVirtualKey VK_NUMPAD0 = 0x60;
+inline constexpr TVirtualKey VK_NUMPAD9 = 0x69;
+inline constexpr TVirtualKey VK_MULTIPLY = 0x6A;
+inline constexpr TVirtualKey VK_ADD = 0x6B;
+inline constexpr TVirtualKey VK_SUBTRACT = 0x6D;
+inline constexpr TVirtualKey VK_DECIMAL = 0x6E;
+inline constexpr TVirtualKey VK_DIVIDE = 0x6F;
+inline constexpr TVirtualKey VK_F1 = 0x70;
+inline constexpr TVirtualKey VK_F4 = 0x73;
+inline constexpr TVirtualKey VK_F5 = 0x74;
+inline constexpr TVirtualKey VK_F6 = 0x75;
+inline constexpr TVirtualKey VK_F7 = 0x76;
+inline constexpr TVirtualKey VK_F8 = 0x77;
+inline constexpr TVirtualKey VK_F9 = 0x78;
+inline constexpr TVirtualKey VK_F10 = 0x79;
+inline constexpr TVirtualKey VK_F12 = 0x7B;
+
+// The modifiers held with a key or a mouse button: a set of the flags below.
+using TShiftState = uint8_t;
+inline constexpr TShiftState ssShift = 0x01;
+inline constexpr TShiftState ssAlt = 0x02;
+inline constexpr TShiftState ssCtrl = 0x04;
+
+// Where the native key data of an event comes from: X11 reports the keycode (evdev + 8) and the
+// keysym; other platforms are read through Qt::Key alone.
+enum class NativeKeys { X11, None };
+
+// The platform the application runs on, for VirtualKeyOf.
+NativeKeys CurrentNativeKeys();
+
+// The virtual-key code of a Qt key event; 0 when the key has none. Digits are taken by their
+// physical key where the platform reports it, so Shift+1 gives '1' as on Windows; letters by
+// their (layout-aware) keysym.
+TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native = CurrentNativeKeys());
+
+// Shift, Ctrl and Alt among Qt's modifiers.
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
+
+}  // namespace quintara::platform

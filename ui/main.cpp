@@ -1,6 +1,20 @@
-#include <cstdio>
+// Quintara: the main window first, then the news dialog, then the event loop.
+#include <QApplication>
 
-int main() {
-    std::puts("Quintara: the game window is not built yet.");
-    return 1;
+#include "ui/help/Usudk02_upgrade.h"
+#include "ui/platform/QtServices.h"
+#include "ui/window/Usudk0201.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintara"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintara"));
+
+    quintara::platform::QtServices services;
+    quintara::TfrmSudoku frmSudoku(services);
+    quintara::TfrmShowUpgrade frmShowUpgrade(services, &frmSudoku);
+    frmSudoku.frmShowUpgrade = &frmShowUpgrade;
+
+    frmSudoku.showMaximized();
+    return QApplication::exec();
 }

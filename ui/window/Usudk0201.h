@@ -1,0 +1,186 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/CharGrid.h"
+#include "engine/TsdBoard.h"
+#include "ui/platform/Canvas.h"
+#include "ui/platform/DrawGrid.h"
+#include "ui/platform/VirtualKeys.h"
+#include "ui/window/PuzzleSource.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace quintara {
+
+class TfrmShowUpgrade;
+
+namespace platform {
+class Services;
+class TDigitalClock;
+class TPopupMenu;
+class TRadioGroup;
+}  // namespace platform
+
+// The game states; the numbers are passed to the help routine and the context-menu builder.
+inline constexpr uint8_t gsNone = 0;
+inline constexpr uint8_t gsPuzzle = 1;
+inline constexpr uint8_t gsSolution = 2;
+inline constexpr uint8_t gsPlaying = 4;
+inline constexpr uint8_t gsPlayingSolution = 5;
+
+// The main window: one game at a time (board, grids, state, start of play), its commands and
+// function keys, the painted grid with its layout, cell input, the context menu and the captions
+// in Italian or English. Everything the window shows or asks goes through `services`.
+class TfrmSudoku : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TfrmSudoku(platform::Services& services, PuzzleSource puzzles = BankPuzzles(),
+                        QWidget* parent = nullptr);
+    ~TfrmSudoku() override;
+
+    // ---------------------------------------------------------------------------------------
+    // The window's legacy names. Prefixes: Act = an action, a command whose enabling and caption
+    // show on its buttons and menu items; btn = push button; cbx = check box; cbg = radio group;
+    // pnl = panel; sg1 = the drawn grid; popm1 = the grid's context menu. Handlers are the
+    // control's name plus the event. The widgets and game fields below are public for reading
+    // (tests, tools); only the window writes them.
+    // ---------------------------------------------------------------------------------------
+
+    // Game controller.
+    bool NewGame();
+    void ActGeneraExecute(QObject* Sender);
+    void ActPlayExecute(QObject* Sender);
+    void ActToggleViewExecute(QObject* Sender);
+    void ActSuggerisciExecute(QObject* Sender);
+    void ClearEntries();
+    void CheckCompleted();
+
+    // Commands, state and keys.
+    void FormShow();
+    void FormClose();
+    void UpdateState();
+    void FormKeyDown(QObject* Sender, platform::TVirtualKey& Key, platform::TShiftState Shift);
+    void cbxControlloClick();
+    void cbxHideTimerClick();
+    void ActHelpExecute(QObject* Sender);
+    void ActPrintExecute(QObject* Sender);
+    void ShowUpgrade(const QString& message);
+
+    // Grid painting and layout.
+    void sg1DrawCell(QObject* Sender, int ACol, int ARow, platform::TRect Rect,
+                     platform::TGridDrawState State);
+    void SetWindowSizeFor(int32_t size);
+    void SetupGrid(int32_t size);
+    void btnFontPiuClick();
+    void btnFontMenoClick();
+
+    // Cell input and context menu.
+    void sg1MouseDown(QObject* Sender, platform::TMouseButton Button, platform::TShiftState Shift,
+                      int X, int Y);
+    void sg1KeyDown(QObject* Sender, platform::TVirtualKey& Key, platform::TShiftState Shift);
+    void BuildPopupMenu(uint8_t state);
+    void N11Click(QAction* Sender);
+    void N21Click();
+
+    // Captions.
+    void ApplyLanguage();
+
+    // Actions.
+    QAction* ActGenera = nullptr;
+    QAction* ActPlay = nullptr;
+    QAction* ActToggleView = nullptr;
+    QAction* ActPrint = nullptr;
+    QAction* ActSuggerisci = nullptr;
+    QAction* ActHelp = nullptr;
+
+    // Top band.
+    QFrame* pnlTopMain = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QLabel* StaticText2 = nullptr;
+    QPushButton* btnGenera = nullptr;
+    platform::TRadioGroup* cbg1 = nullptr;
+    platform::TRadioGroup* cbgLivello = nullptr;
+    // Right column.
+    QFrame* pnlRight = nullptr;
+    QFrame* pnlButtons = nullptr;
+    QPushButton* btnPlay = nullptr;
+    QPushButton* btnToggleView = nullptr;
+    QPushButton* btnPrint = nullptr;
+    QFrame* pnlGameOn = nullptr;
+    QCheckBox* cbxHideTimer = nullptr;
+    platform::TDigitalClock* Clock1 = nullptr;
+    QCheckBox* cbxControllo = nullptr;
+    QPushButton* cxButton1 = nullptr;
+    QFrame* pnlLayout = nullptr;
+    QLabel* StaticText3 = nullptr;
+    QLabel* StaticText4 = nullptr;
+    QPushButton* btnFontPiu = nullptr;
+    QPushButton* btnFontMeno = nullptr;
+    // Bottom band.
+    QFrame* Panel3 = nullptr;
+    QPushButton* btnHelp = nullptr;
+    QLabel* cxLabel3 = nullptr;
+    QLabel* cxHyperLinkEdit2 = nullptr;
+    // The board.
+    QFrame* pnlGrid = nullptr;
+    QScrollArea* sg1Scroller = nullptr;
+    platform::TDrawGrid* sg1 = nullptr;
+    platform::TPopupMenu* popm1 = nullptr;
+    // The news dialog, created after this window; the print notice shows in it.
+    TfrmShowUpgrade* frmShowUpgrade = nullptr;
+
+    // Game fields.
+    std::unique_ptr<TsdBoard> Board;
+    int32_t ActiveBoxSize = 3;
+    CharGrid PlayGrid{};
+    CharGrid GivenGrid{};
+    CharGrid SolutionGrid{};
+    uint8_t GameState = gsNone;
+    QDateTime StartTime;
+    // Pen width of the box lines.
+    int32_t BoxLineWidth = 3;
+
+    // The alphabet of a box size (3, 4 or 5); empty for any other.
+    const std::string& Symbols(int32_t box_size) const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Window composition.
+    void CreateActions();
+    void CreateTopBand();
+    void CreateRightColumn();
+    void CreateBottomBand();
+    void CreateGridPanel();
+    void ComposeWindow();
+
+    // Helpers of the handlers.
+    bool GridVisible() const;
+    void FocusGridIfVisible();
+    void SetStateCaptions();
+    bool TryEnter(char ch);
+    bool CellClashes(int row, int col) const;
+    void ShowCongratulation();
+
+    platform::Services& services_;
+    PuzzleSource puzzles_;
+    std::array<std::string, 3> symbols_;
+    bool shown_ = false;
+};
+
+}  // namespace quintara

@@ -1,0 +1,84 @@
+// The proof of the stored bank: every invariant for every entry, read back through the lookup.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "BankEntries.h"
+#include "engine/TsdBoard.h"
+#include "tools/bankgen/Audit.h"
+
+namespace quintara {
+namespace {
+
+using testing::AllStoredEntries;
+using testing::StoredEntry;
+
+const std::vector<StoredEntry>& Entries() {
+    static const std::vector<StoredEntry> kEntries = AllStoredEntries();
+    return kEntries;
+}
+
+TEST(BankInvariantsTest, TablesHoldTheirCountsAndAllEntriesReadBack) {
+    EXPECT_EQ(Entries().size(), 475u);
+    for (const auto& entry : Entries()) {
+        const size_t cells = static_cast<size_t>(entry.spec.box * entry.spec.box) *
+                             static_cast<size_t>(entry.spec.box * entry.spec.box);
+        ASSERT_EQ(entry.puzzle.size(), cells) << entry.Label();
+        ASSERT_EQ(entry.solution.size(), cells) << entry.Label();
+    }
+}
+
+// Alphabet, valid solution, agreeing givens, given range, one solution, level by technique,
+// no symmetric blank pattern.
+TEST(BankInvariantsTest, EveryEntryPassesTheAudit) {
+    for (const auto& entry : Entries()) {
+        const auto faults = bankgen::AuditEntry(entry.spec, entry.puzzle + entry.solution);
+        EXPECT_TRUE(faults.empty()) << entry.Label() << ": " << faults.front();
+    }
+}
+
+TEST(BankInvariantsTest, NoHalfRepeatsAnywhereInTheBank) {
+    std::vector<std::string> joined;
+    joined.reserve(Entries().size());
+    for (const auto& entry : Entries()) {
+        joined.push_back(entry.puzzle + entry.solution);
+    }
+    std::vector<bankgen::LabelledEntry> labelled;
+    for (size_t i = 0; i < Entries().size(); ++i) {
+        labelled.push_back(
+            {Entries()[i].Label(), joined[i], static_cast<int>(Entries()[i].puzzle.size())});
+    }
+    const auto faults = bankgen::AuditRepeats(labelled);
+    EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST(BankInvariantsTest, MeanGivensStayNearEachTablesReference) {
+    std::map<std::string, std::pair<double, int>> sums;
+    for (const auto& entry : Entries()) {
+        auto& [givens, count] = sums[entry.spec.Name()];
+        for (const char c : entry.puzzle) {
+            givens += c != bankgen::kBlank;
+        }
+        ++count;
+    }
+    for (const auto& spec : bankgen::BankTables()) {
+        const auto [givens, count] = sums[spec.Name()];
+        EXPECT_NEAR(givens / count, spec.reference_mean, spec.mean_tolerance) << spec.Name();
+    }
+}
+
+TEST(BankInvariantsTest, EveryEntryLoadsIntoTheBoardAndKeepsAValidSolutionWhenDisguised) {
+    for (const auto& entry : Entries()) {
+        const std::string symbols(bankgen::SymbolsOf(entry.spec.box));
+        TsdBoard board(entry.spec.box, symbols, entry.puzzle, entry.solution);
+        ASSERT_FALSE(board.HasError()) << entry.Label() << ": " << board.GetErrorText();
+        EXPECT_TRUE(board.CheckSolution()) << entry.Label();
+        board.Genera();
+        EXPECT_FALSE(board.HasError()) << entry.Label() << ": " << board.GetErrorText();
+        EXPECT_TRUE(board.CheckSolution()) << entry.Label();
+    }
+}
+
+}  // namespace
+}  // namespace quintara

@@ -1,0 +1,345 @@
+// The game controller: generation failures and retries, hint, quit, erasing entries, completion
+// with a controlled clock, and the player's entries by key.
+#include "WindowHarness.h"
+#include "bank/PuzzleBank.h"
+
+using namespace quintara;
+using quintara::testing::WindowHarness;
+
+namespace {
+
+// Fake puzzle sources. Function pointers take no state, so the counters live here.
+int g_count_calls = 0;
+int g_failures_before_success = 0;
+
+int32_t NoPuzzles(int32_t, char) {
+    ++g_count_calls;
+    return 0;
+}
+int32_t OnePuzzle(int32_t, char) {
+    ++g_count_calls;
+    return 1;
+}
+bool FetchFails(int32_t, char, int32_t, std::string&, std::string&) {
+    return false;
+}
+bool ShortPuzzle(int32_t box_size, char level, int32_t, std::string& puzzle,
+                 std::string& solution) {
+    const bool found = GetPuzzle(box_size, level, 0, puzzle, solution);
+    puzzle.pop_back();
+    return found;
+}
+// Empty counts for the first attempts, the bank afterwards.
+int32_t LateCount(int32_t box_size, char level) {
+    return g_count_calls++ < g_failures_before_success ? 0 : GetPuzzleCount(box_size, level);
+}
+
+QStringList Repeated(const QString& text, int times) {
+    QStringList list;
+    for (int i = 0; i < times; ++i) {
+        list.append(text);
+    }
+    return list;
+}
+
+const QString kRetries = QStringLiteral("INTERNAL ERROR ENGINE 10 RETRIES");
+
+// Fills every empty cell but the last with its solution symbol, by key; returns the last one.
+QPoint FillAllButOne(WindowHarness& h) {
+    TfrmSudoku& w = h.w();
+    const int size = w.Board->GetGridSize();
+    QPoint last(-1, -1);
+    for (int row = 0; row < size; ++row) {
+        for (int col = 0; col < size; ++col) {
+            if (w.GivenGrid[row][col] != ' ') {
+                continue;
+            }
+            if (last.x() >= 0) {
+                h.Select(last.x(), last.y());
+                h.Key(w.SolutionGrid[last.y()][last.x()]);
+            }
+            last = {col, row};
+        }
+    }
+    h.Select(last.x(), last.y());
+    return last;
+}
+
+}  // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        g_count_calls = 0;
+        Language = "EN";
+    }
+
+    void emptyBankGivesUpAfterTenRetries() {
+        WindowHarness h(PuzzleSource{&NoPuzzles, &GetPuzzle});
+        h.Generate();
+        QCOMPARE(g_count_calls, 11);
+        QCOMPARE(h.services.messages,
+                 Repeated(QStringLiteral("ENGINE ERROR: 001"), 11) + QStringList(kRetries));
+        QCOMPARE(h.w().GameState, gsNone);
+        QVERIFY(!h.w().sg1->isHidden());  // laid out by the first attempt
+        QVERIFY(!h.w().Board);
+    }
+
+    void failedFetchKeepsTheGameOnDisplay() {
+        WindowHarness h(PuzzleSource{&OnePuzzle, &FetchFails});
+        h.w().GameState = gsSolution;  // as after a game: early failures leave the state alone
+        h.Generate();
+        QCOMPARE(h.services.messages,
+                 Repeated(QStringLiteral("ENGINE ERROR: 002"), 11) + QStringList(kRetries));
+        QCOMPARE(h.w().GameState, gsSolution);
+    }
+
+    void engineErrorIsShownAtEveryAttempt() {
+        WindowHarness h(PuzzleSource{&OnePuzzle, &ShortPuzzle});
+        h.Generate();
+        QCOMPARE(
+            h.services.messages,
+            Repeated(QStringLiteral("Generator Puzzle dimension expected:81 received:80"), 11) +
+                QStringList(kRetries));
+        QCOMPARE(h.w().GameState, gsNone);
+        QVERIFY(!h.w().ActPrint->isEnabled());
+    }
+
+    // The eleventh attempt succeeds: its puzzle stays, but the retry message still comes and
+    // the caption is not relabelled.
+    void successAtTheLastAttempt() {
+        g_failures_before_success = 10;
+        WindowHarness h(PuzzleSource{&LateCount, &GetPuzzle});
+        Language = "IT";
+        h.w().ApplyLanguage();
+        h.Generate();
+        QCOMPARE(h.services.messages,
+                 Repeated(QStringLiteral("ENGINE ERROR: 001"), 10) + QStringList(kRetries));
+        QCOMPARE(h.w().GameState, gsPuzzle);
+        QCOMPARE(h.w().btnGenera->text(), QStringLiteral("Genera [F10]"));
+        Language = "EN";
+    }
+
+    void hintOnEmptyCellsOnly() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        const QPoint given = h.FindCell(true);
+        const QChar answer = QChar::fromLatin1(w.SolutionGrid[empty.y()][empty.x()]);
+        h.Select(given.x(), given.y());
+        h.Key(Qt::Key_F4);
+        QVERIFY(h.services.messages.isEmpty());
+        h.Select(empty.x(), empty.y());
+        h.Key(Qt::Key_F4);
+        Language = "IT";
+        h.Key(Qt::Key_F4);
+        QCOMPARE(h.services.messages,
+                 QStringList({QStringLiteral("For this box the best symbol is :") + answer + ": ",
+                              QStringLiteral("Per questa casella il miglior simbolo e' :") +
+                                  answer + ": "}));
+        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');  // nothing written
+        QVERIFY(w.sg1->hasFocus());
+    }
+
+    void quitAsksAndOnlyYesQuits() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        h.Select(empty.x(), empty.y());
+        h.Key('5');
+        const char entry = w.PlayGrid[empty.y()][empty.x()];
+        QVERIFY(entry == '5');
+        for (auto answer : {platform::DialogAnswer::No, platform::DialogAnswer::Cancel}) {
+            h.services.answers.push_back(answer);
+            h.Play();
+            QCOMPARE(w.GameState, gsPlaying);
+            QCOMPARE(w.PlayGrid[empty.y()][empty.x()], entry);
+        }
+        h.Key(Qt::Key_F6);
+        Language = "IT";
+        h.services.answers.push_back(platform::DialogAnswer::Yes);
+        h.Play();  // quitting from the solution view of a game
+        QCOMPARE(w.GameState, gsPuzzle);
+        QCOMPARE(h.services.questions,
+                 QStringList({QStringLiteral("Quit the current game ?"),
+                              QStringLiteral("Quit the current game ?"),
+                              QStringLiteral("Abbandona il gioco in corso ?")}));
+        // Entries erased, givens kept.
+        QCOMPARE(w.PlayGrid, w.GivenGrid);
+    }
+
+    void clearEntriesKeepsGivens() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate(1);
+        h.Play();
+        for (int row = 0; row < 16; ++row) {
+            for (int col = 0; col < 16; ++col) {
+                h.Select(col, row);
+                h.Key('A');
+            }
+        }
+        w.ClearEntries();
+        QCOMPARE(w.PlayGrid, w.GivenGrid);
+    }
+
+    void entriesByKey() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate(0);
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        const QPoint given = h.FindCell(true);
+        const char given_symbol = w.GivenGrid[given.y()][given.x()];
+        auto at = [&w](QPoint p) { return w.PlayGrid[p.y()][p.x()]; };
+        h.Select(empty.x(), empty.y());
+        h.Key('5');
+        QCOMPARE(at(empty), '5');
+        h.Key('7');  // replaces without a question
+        QCOMPARE(at(empty), '7');
+        h.Key('A');  // no symbol of 9 x 9
+        QCOMPARE(at(empty), '7');
+        h.Key(Qt::Key_Space);
+        QCOMPARE(at(empty), ' ');
+        h.Key(Qt::Key_3, Qt::KeypadModifier);
+        QCOMPARE(at(empty), '3');
+        h.Key(Qt::Key_Insert);
+        h.Key(Qt::Key_Asterisk, Qt::KeypadModifier);
+        QCOMPARE(at(empty), '3');
+        h.Select(given.x(), given.y());
+        h.Key('5');
+        h.Key(Qt::Key_Space);
+        QCOMPARE(at(given), given_symbol);
+        QVERIFY(h.services.messages.isEmpty());
+        QVERIFY(h.services.questions.isEmpty());
+    }
+
+    // Keypad digits enter digits and other non-character keys nothing, so no lower-case letter
+    // ever reaches the play grid of the lettered sizes.
+    void lettersAndKeypadOnLetteredSizes() {
+        for (int item : {1, 2}) {
+            WindowHarness h;
+            TfrmSudoku& w = h.w();
+            h.Generate(item);
+            h.Play();
+            const QPoint empty = h.FindCell(false);
+            auto at = [&w, empty] { return w.PlayGrid[empty.y()][empty.x()]; };
+            h.Select(empty.x(), empty.y());
+            h.Key(Qt::Key_B);
+            QCOMPARE(at(), 'B');
+            h.Key(Qt::Key_C, Qt::ShiftModifier);
+            QCOMPARE(at(), 'C');
+            h.Key(Qt::Key_1, Qt::KeypadModifier);
+            QCOMPARE(at(), item == 1 ? '1' : 'C');
+            for (Qt::Key key : {Qt::Key_Asterisk, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Slash}) {
+                h.Key(key, Qt::KeypadModifier);
+            }
+            h.Key(Qt::Key_F11);
+            h.Key(Qt::Key_F12);
+            QCOMPARE(at(), item == 1 ? '1' : 'C');
+            h.Key(Qt::Key_Z);
+            QCOMPARE(at(), item == 1 ? '1' : 'C');  // Z: a symbol of neither size
+        }
+    }
+
+    void keysOutsidePlayTellHowToPlay() {
+        WindowHarness h;
+        h.Generate();
+        h.Key(Qt::Key_Left);
+        h.Key('5');
+        Language = "IT";
+        h.Key(Qt::Key_Down);
+        Language = "EN";
+        h.Play();
+        h.Key(Qt::Key_F6);
+        h.Key(Qt::Key_Up);
+        Language = "IT";
+        h.Key('1');
+        const QString start = QStringLiteral("To start playing click [Play] or press [F5] !");
+        QCOMPARE(h.services.messages,
+                 QStringList(
+                     {start, start,
+                      QStringLiteral("Per iniziare a giocare clicka su [Gioca] o premi [F5] !"),
+                      QStringLiteral("To play click on [View Game] or press [F6] !"),
+                      QStringLiteral("Per giocare clicka su [Visualizza gioco] o premi [F6] !")}));
+    }
+
+    void arrowKeysMoveTheCurrentCellWhilePlaying() {
+        WindowHarness h;
+        h.Generate(0);
+        h.Play();
+        h.Key(Qt::Key_Right);
+        h.Key(Qt::Key_Right);
+        h.Key(Qt::Key_Down);
+        QCOMPARE(h.w().sg1->Col(), 2);
+        QCOMPARE(h.w().sg1->Row(), 1);
+        h.Key(Qt::Key_Up);
+        h.Key(Qt::Key_Up);  // stops at the edge
+        QCOMPARE(h.w().sg1->Row(), 0);
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
+    void completionReportsTheElapsedTime_data() {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<qint64>("elapsed_ms");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        const QDateTime morning(QDate(2026, 3, 14), QTime(10, 0, 0, 250));
+        const QDateTime late(QDate(2026, 3, 14), QTime(23, 59, 30, 0));
+        QTest::newRow("1h 2min 3s") << morning << qint64(3723000) << "EN"
+                                    << "Congratulations !\r\nYou've successfully completed\r\nthe "
+                                       "Sudoku puzzle in:1: hours, :2 min. and 3 seconds.";
+        QTest::newRow("2h 0min 5s") << morning << qint64(7205000) << "EN"
+                                    << "Congratulations !\r\nYou've successfully completed\r\nthe "
+                                       "Sudoku puzzle in:2: hours, :0 min. and 5 seconds.";
+        QTest::newRow("past midnight")
+            << late << qint64(125000) << "EN"
+            << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:0: "
+               "hours, :2 min. and 5 seconds.";
+        QTest::newRow("italian") << morning << qint64(3723000) << "IT"
+                                 << "Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil "
+                                    "Sudoku in:1: ore, :2 min. e 3 secondi.";
+    }
+
+    void completionReportsTheElapsedTime() {
+        QFETCH(QDateTime, start);
+        QFETCH(qint64, elapsed_ms);
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.services.now = start;
+        h.Generate(0);
+        h.Play();
+        const QPoint last = FillAllButOne(h);
+        QVERIFY(h.services.messages.isEmpty());  // an empty cell left: no congratulation
+        h.services.now = start.addMSecs(elapsed_ms);
+        Language = language.toStdString();
+        h.Key(w.SolutionGrid[last.y()][last.x()]);
+        QCOMPARE(h.services.messages, QStringList(message));
+        QCOMPARE(w.GameState, gsPlaying);  // the game goes on until Quit
+    }
+
+    void fullGridWithAClashIsNoWin() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate(0);
+        h.Play();
+        const QPoint last = FillAllButOne(h);
+        const char right = w.SolutionGrid[last.y()][last.x()];
+        h.Key(right == '1' ? '2' : '1');
+        QVERIFY(h.services.messages.isEmpty());
+        h.Key(Qt::Key_Space);
+        h.Key(right);
+        QCOMPARE(h.services.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(GameTest)
+#include "GameTest.moc"

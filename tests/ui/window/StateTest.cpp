@@ -1,0 +1,308 @@
+// Game states: the controls of each state, the command transitions, the function keys and the
+// rules of Generate.
+#include <QLabel>
+
+#include "WindowHarness.h"
+#include "ui/platform/DigitalClock.h"
+
+using namespace quintara;
+using quintara::testing::WindowHarness;
+
+namespace {
+
+struct Enabling {
+    bool generate, print, toggle, play, hint;
+};
+
+void CheckEnabling(TfrmSudoku& w, Enabling e) {
+    QCOMPARE(w.ActGenera->isEnabled(), e.generate);
+    QCOMPARE(w.cbg1->isEnabled(), e.generate);
+    QCOMPARE(w.cbgLivello->isEnabled(), e.generate);
+    QCOMPARE(w.btnGenera->isEnabled(), e.generate);
+    QCOMPARE(w.ActPrint->isEnabled(), e.print);
+    QCOMPARE(w.ActToggleView->isEnabled(), e.toggle);
+    QCOMPARE(w.btnToggleView->isEnabled(), e.toggle);
+    QCOMPARE(w.ActPlay->isEnabled(), e.play);
+    QCOMPARE(w.btnPlay->isEnabled(), e.play);
+    QCOMPARE(w.ActSuggerisci->isEnabled(), e.hint);
+    QVERIFY(w.ActHelp->isEnabled());
+    QVERIFY(w.cbxControllo->isEnabled());
+}
+
+}  // namespace
+
+class StateTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startShowsOnlyGenerateSizeAndHelp() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        QCOMPARE(w.GameState, gsNone);
+        QVERIFY(w.sg1->isHidden());
+        QVERIFY(w.pnlGameOn->isHidden());
+        QVERIFY(w.Clock1->isHidden());
+        QVERIFY(w.cbgLivello->isHidden());
+        QVERIFY(w.btnPrint->isHidden());
+        QVERIFY(!w.popm1->AutoPopup());
+        QCOMPARE(w.cbg1->ItemIndex(), 0);
+        QCOMPARE(w.cbgLivello->ItemIndex(), 0);
+        QVERIFY(!w.cbxControllo->isChecked());
+        QVERIFY(!w.cbxHideTimer->isChecked());
+        QVERIFY(w.windowTitle().startsWith(QStringLiteral("Quintara Vers.1.3")));
+        CheckEnabling(w, {true, false, false, false, false});
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
+    void commandsMoveThroughTheStates() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        QCOMPARE(w.GameState, gsPuzzle);
+        CheckEnabling(w, {true, true, true, true, false});
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Play [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show solution [F6] "));
+        QVERIFY(w.pnlGameOn->isHidden());
+        QVERIFY(w.popm1->AutoPopup());
+
+        h.Key(Qt::Key_F6);
+        QCOMPARE(w.GameState, gsSolution);
+        CheckEnabling(w, {true, true, true, true, false});
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Play [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
+
+        h.Play();  // from the solution view too
+        QCOMPARE(w.GameState, gsPlaying);
+        CheckEnabling(w, {false, true, true, true, true});
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Quit game [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show solution [F6] "));
+        QVERIFY(!w.pnlGameOn->isHidden());
+        QVERIFY(!w.Clock1->isHidden());
+        QVERIFY(!w.cbxHideTimer->isChecked());
+        QVERIFY(w.sg1->hasFocus());
+
+        h.Key(Qt::Key_F9);
+        QVERIFY(w.cbxHideTimer->isChecked());
+        QVERIFY(w.Clock1->isHidden());
+
+        h.Key(Qt::Key_F6);
+        QCOMPARE(w.GameState, gsPlayingSolution);
+        CheckEnabling(w, {false, true, true, true, false});
+        QVERIFY(w.pnlGameOn->isHidden());
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Quit game [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
+
+        h.Key(Qt::Key_F6);
+        QCOMPARE(w.GameState, gsPlaying);
+        QVERIFY(!w.pnlGameOn->isHidden());
+        QVERIFY(!w.cbxHideTimer->isChecked());  // unchecked again on entering play
+        QVERIFY(!w.Clock1->isHidden());
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
+    void buttonTextsPerStateInItalian() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        Language = "IT";
+        h.Generate();
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Gioca [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
+        h.Key(Qt::Key_F6);
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra gioco [F6] "));
+        h.Play();
+        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Abbandona gioco [F5] "));
+        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
+        Language = "EN";
+    }
+
+    void unmanagedStateDisablesAllAndSays() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        for (const char* language : {"EN", "IT"}) {
+            Language = language;
+            w.GameState = 3;
+            w.UpdateState();
+            CheckEnabling(w, {false, false, false, false, false});
+            QVERIFY(!w.popm1->AutoPopup());
+        }
+        QCOMPARE(h.services.messages,
+                 QStringList({QStringLiteral("Internal error 001: state:3 unmanaged !"),
+                              QStringLiteral("Internal error 001: stato:3 non gestito !")}));
+        Language = "EN";
+    }
+
+    // Keys that start nothing reach the grid, whose key handler then tells how to play.
+    void functionKeysAtStart() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        for (Qt::Key key : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F9}) {
+            h.services.messages.clear();
+            h.Key(key);
+            QCOMPARE(w.GameState, gsNone);
+            QCOMPARE(h.services.messages,
+                     QStringList(QStringLiteral("To start playing click [Play] or press [F5] !")));
+        }
+        h.services.messages.clear();
+        h.Key(Qt::Key_F8);  // flips the hidden error-view box, consumed
+        QVERIFY(w.cbxControllo->isChecked());
+        QVERIFY(h.services.messages.isEmpty());
+        h.Key(Qt::Key_F1);
+        QCOMPARE(h.services.shell_calls.size(), 1);
+        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp0-EN.aspx")));
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
+    void modifiedFunctionKeysPassToTheGrid() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        const QString hint = QStringLiteral("To start playing click [Play] or press [F5] !");
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        } keys[] = {{Qt::Key_F5, Qt::ShiftModifier},
+                    {Qt::Key_F6, Qt::ControlModifier},
+                    {Qt::Key_F10, Qt::AltModifier}};
+        for (const auto& k : keys) {
+            h.services.messages.clear();
+            h.Key(k.key, k.modifiers);
+            QCOMPARE(w.GameState, gsPuzzle);
+            // The modifier's own key press reaches the grid as well.
+            QCOMPARE(h.services.messages, QStringList({hint, hint}));
+        }
+        h.services.messages.clear();
+        h.Key(Qt::Key_F6);  // handled: never reaches the grid
+        QCOMPARE(w.GameState, gsSolution);
+        QVERIFY(h.services.messages.isEmpty());
+        h.Key(Qt::Key_F4);  // Hint is disabled here: passes on
+        QCOMPARE(h.services.messages, QStringList(hint));
+    }
+
+    void f7ShowsThePrintNoticeInTheNewsDialog() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        h.Play();
+        h.Key(Qt::Key_F7);
+        QCOMPARE(h.services.modal_dialogs.size(), 1);
+        QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
+        QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
+        QCOMPARE(w.GameState, gsPlaying);
+        QVERIFY(w.sg1->hasFocus());
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
+    void f1OpensTheHelpPageOfTheState() {
+        WindowHarness h;
+        h.Generate();
+        h.Key(Qt::Key_F1);
+        h.Play();
+        h.Key(Qt::Key_F1);
+        QCOMPARE(h.services.shell_calls.size(), 2);
+        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp1-EN.aspx")));
+        QVERIFY(h.services.shell_calls[1].address.endsWith(QStringLiteral("-hlp2-EN.aspx")));
+        QVERIFY(h.w().sg1->hasFocus());
+    }
+
+    void generateLaysOutPerSize() {
+        const struct {
+            int item, cells, width, height, line;
+        } sizes[] = {{0, 9, 44, 34, 3}, {1, 16, 34, 24, 2}, {2, 25, 34, 24, 2}};
+        for (const auto& size : sizes) {
+            WindowHarness h;
+            TfrmSudoku& w = h.w();
+            h.Generate(size.item);
+            QCOMPARE(w.GameState, gsPuzzle);
+            QCOMPARE(w.ActiveBoxSize, size.item + 3);
+            QCOMPARE(w.sg1->RowCount(), size.cells);
+            QCOMPARE(w.sg1->ColCount(), size.cells);
+            QCOMPARE(w.sg1->DefaultColWidth(), size.width);
+            QCOMPARE(w.sg1->DefaultRowHeight(), size.height);
+            QCOMPARE(w.sg1->GridLineWidth(), size.line);
+            QCOMPARE(w.BoxLineWidth, 3);
+            QVERIFY(!w.sg1->isHidden());
+            QCOMPARE(w.Board->GetGridSize(), size.cells);
+            // Puzzle and play grid agree; the solution is full.
+            for (int r = 0; r < size.cells; ++r) {
+                for (int c = 0; c < size.cells; ++c) {
+                    QCOMPARE(w.PlayGrid[r][c], w.GivenGrid[r][c]);
+                    QVERIFY(w.SolutionGrid[r][c] != ' ');
+                }
+            }
+            QVERIFY(h.services.messages.isEmpty());
+        }
+    }
+
+    void sameSizeReusesBoardAndSelection() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate(1);
+        const TsdBoard* board = w.Board.get();
+        h.Select(7, 5);
+        w.btnFontPiu->click();
+        h.Generate(1);
+        QCOMPARE(w.Board.get(), board);
+        QCOMPARE(w.sg1->Col(), 7);
+        QCOMPARE(w.sg1->Row(), 5);
+        QCOMPARE(w.sg1->DefaultColWidth(), 35);  // the font step is kept too
+        QCOMPARE(w.btnGenera->text(), QStringLiteral("Generate [F10]"));
+
+        h.Generate(0);  // another size: laid out anew from the current font size
+        QCOMPARE(w.ActiveBoxSize, 3);
+        QCOMPARE(w.Board->GetGridSize(), 9);
+        QCOMPARE(w.sg1->Col(), 0);
+        QCOMPARE(w.sg1->Row(), 0);
+        QCOMPARE(w.sg1->DefaultColWidth(), 45);
+        QCOMPARE(w.sg1->DefaultRowHeight(), 35);
+    }
+
+    void generateRelabelsItsButtonInItalian() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        Language = "IT";
+        w.ApplyLanguage();
+        QCOMPARE(w.btnGenera->text(), QStringLiteral("Genera [F10]"));
+        h.Generate();
+        QCOMPARE(w.ActGenera->text(), QStringLiteral("Rigenera [F10]"));
+        QCOMPARE(w.btnGenera->text(), QStringLiteral("Rigenera [F10]"));
+        Language = "EN";
+    }
+
+    void clockShowsTimeSinceStart() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.services.now = QDateTime(QDate(2026, 3, 14), QTime(21, 47, 13, 600));
+        h.Generate();
+        h.Play();
+        QCOMPARE(w.StartTime, h.services.now);
+        QCOMPARE(w.Clock1->TimeOffset.Days, 0);
+        QCOMPARE(w.Clock1->TimeOffset.Hours, -21);
+        QCOMPARE(w.Clock1->TimeOffset.Minutes, -47);
+        QCOMPARE(w.Clock1->TimeOffset.Seconds, -13);
+        QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
+        h.services.now = h.services.now.addSecs(3 * 3600 + 25);
+        QCOMPARE(w.Clock1->TimeText(), QStringLiteral("03:00:25"));
+    }
+
+    void errorViewAndHideTimerKeys() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        h.Key(Qt::Key_F9);  // game panel hidden: passes on
+        QVERIFY(!w.cbxHideTimer->isChecked());
+        QCOMPARE(h.services.messages.size(), 1);
+        h.services.messages.clear();
+        h.Play();
+        h.Key(Qt::Key_F8);
+        QVERIFY(w.cbxControllo->isChecked());
+        QVERIFY(h.MenuCaptions().contains(QStringLiteral("Disable control [F8]")));
+        h.Key(Qt::Key_F8);
+        QVERIFY(!w.cbxControllo->isChecked());
+        QVERIFY(h.MenuCaptions().contains(QStringLiteral("View errors [F8]")));
+        QVERIFY(h.services.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(StateTest)
+#include "StateTest.moc"

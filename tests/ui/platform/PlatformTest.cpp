@@ -1,0 +1,356 @@
+// The platform layer's own rules: action-bound buttons, virtual keys, key preview, the drawn
+// grid's geometry and states, the canvas, the clock, the popup menu and the radio group.
+#include <QAction>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "support/RecordingServices.h"
+#include "ui/platform/Actions.h"
+#include "ui/platform/Canvas.h"
+#include "ui/platform/DigitalClock.h"
+#include "ui/platform/DrawGrid.h"
+#include "ui/platform/KeyPreview.h"
+#include "ui/platform/PopupMenu.h"
+#include "ui/platform/RadioGroup.h"
+#include "ui/platform/VirtualKeys.h"
+
+using namespace quintara::platform;
+
+namespace {
+
+// X11 keycodes are evdev numbers plus 8.
+constexpr quint32 kX11Key1 = 10;
+constexpr quint32 kX11Key0 = 19;
+constexpr quint32 kX11KeyA = 38;
+
+TVirtualKey X11Key(int key, Qt::KeyboardModifiers mods, quint32 keycode, quint32 keysym) {
+    const QKeyEvent event(QEvent::KeyPress, key, mods, keycode, keysym, 0);
+    return VirtualKeyOf(event, NativeKeys::X11);
+}
+
+TVirtualKey QtKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    const QKeyEvent event(QEvent::KeyPress, key, mods);
+    return VirtualKeyOf(event, NativeKeys::None);
+}
+
+struct DrawnCell {
+    int col, row;
+    TRect rect;
+    TGridDrawState state;
+};
+
+}  // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void buttonTakesCaptionOnlyWhileItShowsTheOldOne() {
+        QAction action(QStringLiteral("Genera [F10]"));
+        QPushButton button;
+        BindButton(&action, &button);
+        QCOMPARE(button.text(), QStringLiteral("Genera [F10]"));
+        action.setText(QStringLiteral("Rigenera [F10]"));
+        QCOMPARE(button.text(), QStringLiteral("Rigenera [F10]"));
+        button.setText(QStringLiteral("own text"));
+        action.setText(QStringLiteral("Generate [F10]"));
+        QCOMPARE(button.text(), QStringLiteral("own text"));
+        // Back to the action's present caption: the next change is taken again.
+        button.setText(QStringLiteral("Generate [F10]"));
+        action.setText(QStringLiteral("Genera [F10]"));
+        QCOMPARE(button.text(), QStringLiteral("Genera [F10]"));
+
+        int runs = 0;
+        connect(&action, &QAction::triggered, [&runs] { ++runs; });
+        action.setEnabled(false);
+        QVERIFY(!button.isEnabled());
+        action.setEnabled(true);
+        QVERIFY(button.isEnabled());
+        button.click();
+        QCOMPARE(runs, 1);
+    }
+
+    void virtualKeysByPhysicalKeyOnX11() {
+        QCOMPARE(X11Key(Qt::Key_Exclam, Qt::ShiftModifier, kX11Key1, '!'), TVirtualKey('1'));
+        QCOMPARE(X11Key(Qt::Key_ParenRight, Qt::ShiftModifier, kX11Key0, ')'), TVirtualKey('0'));
+        QCOMPARE(X11Key(Qt::Key_A, Qt::NoModifier, kX11KeyA, 'a'), TVirtualKey('A'));
+        QCOMPARE(X11Key(Qt::Key_A, Qt::ShiftModifier, kX11KeyA, 'A'), TVirtualKey('A'));
+        // Keypad digits carry the keypad modifier; with NumLock off they arrive as arrows.
+        QCOMPARE(X11Key(Qt::Key_5, Qt::KeypadModifier, 84, 0xffb5), TVirtualKey(0x65));
+        QCOMPARE(X11Key(Qt::Key_Left, Qt::KeypadModifier, 83, 0xff96), VK_LEFT);
+        QCOMPARE(X11Key(Qt::Key_F1, Qt::NoModifier, 67, 0xffbe), VK_F1);
+    }
+
+    void virtualKeysFromQtKeys() {
+        QCOMPARE(QtKey(Qt::Key_A), TVirtualKey('A'));
+        QCOMPARE(QtKey(Qt::Key_Z, Qt::ShiftModifier), TVirtualKey('Z'));
+        QCOMPARE(QtKey(Qt::Key_7), TVirtualKey('7'));
+        for (int digit = 0; digit <= 9; ++digit) {
+            QCOMPARE(QtKey(Qt::Key_0 + digit, Qt::KeypadModifier), TVirtualKey(0x60 + digit));
+        }
+        QCOMPARE(QtKey(Qt::Key_Asterisk, Qt::KeypadModifier), VK_MULTIPLY);
+        QCOMPARE(QtKey(Qt::Key_F1), TVirtualKey(0x70));
+        QCOMPARE(QtKey(Qt::Key_F10), TVirtualKey(0x79));
+        QCOMPARE(QtKey(Qt::Key_F12), TVirtualKey(0x7B));
+        QCOMPARE(QtKey(Qt::Key_Space), VK_SPACE);
+        QCOMPARE(QtKey(Qt::Key_Down), VK_DOWN);
+        QCOMPARE(QtKey(Qt::Key_Shift), VK_SHIFT);
+        QCOMPARE(QtKey(Qt::Key_Exclam), TVirtualKey(0));  // no physical key known
+        QCOMPARE(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier),
+                 TShiftState(ssShift | ssCtrl));
+        QCOMPARE(ShiftStateOf(Qt::AltModifier | Qt::KeypadModifier), ssAlt);
+    }
+
+    // The window sees keys first, consumes what it sets to 0, and keeps its function keys from
+    // shortcuts.
+    void keyPreviewComesFirst() {
+        QWidget window;
+        auto* grid = new TDrawGrid(&window);
+        (new QVBoxLayout(&window))->addWidget(grid);
+        QList<TVirtualKey> previewed;
+        QList<TVirtualKey> reached;
+        new TKeyPreview(
+            &window,
+            [&previewed](QObject*, TVirtualKey& key, TShiftState) {
+                previewed.append(key);
+                if (key == VK_F5) {
+                    key = 0;
+                }
+            },
+            [](TVirtualKey key) { return key == VK_F5; });
+        grid->OnKeyDown = [&reached](QObject*, TVirtualKey& key, TShiftState) {
+            reached.append(key);
+        };
+        int shortcut_runs = 0;
+        auto* shortcut = new QAction(&window);
+        shortcut->setShortcut(Qt::Key_F5);
+        window.addAction(shortcut);
+        connect(shortcut, &QAction::triggered, [&shortcut_runs] { ++shortcut_runs; });
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+
+        QTest::keyClick(grid, Qt::Key_F5);
+        QTest::keyClick(grid, Qt::Key_B);
+        QCOMPARE(shortcut_runs, 0);
+        QVERIFY(previewed.contains(VK_F5));
+        QVERIFY(previewed.contains(TVirtualKey('B')));
+        QCOMPARE(reached, QList<TVirtualKey>({TVirtualKey('B')}));
+    }
+
+    void gridGeometry() {
+        TDrawGrid grid;
+        grid.setContentsMargins(3, 4, 0, 0);
+        grid.setColCount(9);
+        grid.setRowCount(9);
+        grid.setDefaultColWidth(44);
+        grid.setDefaultRowHeight(34);
+        grid.setGridLineWidth(3);
+        const TRect cell = grid.CellRect(2, 1);
+        QCOMPARE(cell.Left, 3 + 2 * 47);
+        QCOMPARE(cell.Top, 4 + 37);
+        QCOMPARE(cell.Right - cell.Left, 44);
+        QCOMPARE(cell.Bottom - cell.Top, 34);
+        QCOMPARE(grid.sizeHint(), QSize(3 + 9 * 47, 4 + 9 * 37));
+
+        int col = 0;
+        int row = 0;
+        grid.MouseToCell(cell.Left, cell.Top, col, row);
+        QCOMPARE(QPoint(col, row), QPoint(2, 1));
+        grid.MouseToCell(cell.Right + 1, cell.Bottom, col, row);  // on the separators
+        QCOMPARE(QPoint(col, row), QPoint(2, 1));
+        for (const QPoint outside :
+             {QPoint(1, 50), QPoint(50, 2), QPoint(3 + 9 * 47, 50), QPoint(50, 4 + 9 * 37 + 5)}) {
+            grid.MouseToCell(outside.x(), outside.y(), col, row);
+            QCOMPARE(QPoint(col, row), QPoint(-1, -1));
+        }
+        // The selection is always a cell of the grid.
+        grid.setSelection({-1, -1, -1, -1});
+        QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(0, 0));
+        grid.setSelection({12, 30, 12, 30});
+        QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(8, 8));
+        grid.setColCount(4);
+        QCOMPARE(grid.Col(), 3);
+    }
+
+    void drawStatesAndSeparators() {
+        QWidget window;
+        auto* grid = new TDrawGrid(&window);
+        auto* other = new QPushButton(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(grid);
+        layout->addWidget(other);
+        grid->setColCount(3);
+        grid->setRowCount(2);
+        grid->setDefaultColWidth(20);
+        grid->setDefaultRowHeight(10);
+        grid->setGridLineWidth(2);
+        QList<DrawnCell> drawn;
+        grid->OnDrawCell = [&drawn, grid](QObject*, int c, int r, TRect rect, TGridDrawState s) {
+            drawn.append({c, r, rect, s});
+            grid->Canvas().FillRect(rect);
+        };
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setSelection({1, 1, 1, 1});
+
+        other->setFocus();
+        drawn.clear();
+        const QImage unfocused = grid->grab().toImage();
+        QCOMPARE(drawn.size(), 6);
+        for (const DrawnCell& cell : drawn) {
+            const bool current = cell.col == 1 && cell.row == 1;
+            QCOMPARE(cell.state, current ? gdSelected : TGridDrawState(0));
+        }
+        grid->setFocus();
+        drawn.clear();
+        grid->grab();
+        for (const DrawnCell& cell : drawn) {
+            if (cell.col == 1 && cell.row == 1) {
+                QCOMPARE(cell.state, TGridDrawState(gdSelected | gdFocused));
+            }
+        }
+        // Separators GridLineWidth wide right of and below each cell; cells white.
+        const QColor line = ToQColor(grid->LineColor());
+        QCOMPARE(unfocused.pixelColor(20, 5), line);
+        QCOMPARE(unfocused.pixelColor(21, 5), line);
+        QCOMPARE(unfocused.pixelColor(22, 5), QColor(Qt::white));
+        QCOMPARE(unfocused.pixelColor(5, 10), line);
+        QCOMPARE(unfocused.pixelColor(5, 11), line);
+        QCOMPARE(unfocused.pixelColor(5, 12), QColor(Qt::white));
+    }
+
+    void arrowKeysAndLeftClickMoveTheCurrentCell() {
+        TDrawGrid grid;
+        grid.setColCount(4);
+        grid.setRowCount(4);
+        grid.show();
+        QTest::keyClick(&grid, Qt::Key_Right);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(1, 2));
+        QTest::keyClick(&grid, Qt::Key_Left);
+        QTest::keyClick(&grid, Qt::Key_Left);
+        QCOMPARE(grid.Col(), 0);
+        const TRect cell = grid.CellRect(3, 1);
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(cell.Left + 2, cell.Top + 2));
+        QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 1));
+        QTest::mouseClick(&grid, Qt::RightButton, {}, QPoint(grid.CellRect(0, 0).Left + 1, 1));
+        QCOMPARE(QPoint(grid.Col(), grid.Row()), QPoint(3, 1));
+    }
+
+    void canvasDrawsLikeWindows() {
+        QCOMPARE(FontPixelHeight(8, 96), 11);
+        QCOMPARE(FontPixelHeight(12, 96), 16);
+        QCOMPARE(ToQColor(clRed), QColor(255, 0, 0));
+        QCOMPARE(ToQColor(clBlue), QColor(0, 0, 255));
+        QCOMPARE(ToQColor(0x00336699), QColor(0x99, 0x66, 0x33));
+
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            TCanvas canvas(painter);
+            canvas.Pen.Color = clRed;
+            // Equal start and end points: the whole ellipse inside (2, 2) .. (38, 28).
+            canvas.Arc(2, 2, 38, 28, 38, 0, 38, 0);
+        }
+        const QColor red(Qt::red);
+        QCOMPARE(image.pixelColor(2, 14), red);   // left
+        QCOMPARE(image.pixelColor(37, 14), red);  // right, 38 exclusive
+        QCOMPARE(image.pixelColor(20, 2), red);   // top
+        QCOMPARE(image.pixelColor(20, 27), red);  // bottom
+        QCOMPARE(image.pixelColor(20, 14), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(38, 14), QColor(Qt::white));
+
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            TCanvas canvas(painter);
+            canvas.Pen.Color = clBlack;
+            canvas.Pen.Width = 3;
+            canvas.MoveTo(20, 5);
+            canvas.LineTo(20, 25);
+            canvas.Brush.Color = clBlue;
+            canvas.FillRect({0, 0, 4, 3});
+        }
+        QCOMPARE(image.pixelColor(20, 15), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(16, 15), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(24, 15), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(3, 2), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(4, 2), QColor(Qt::white));  // Right exclusive
+        QCOMPARE(image.pixelColor(3, 3), QColor(Qt::white));  // Bottom exclusive
+    }
+
+    void clockShowsTimePlusOffset() {
+        quintara::testing::RecordingServices services;
+        services.now = QDateTime(QDate(2026, 3, 14), QTime(0, 0, 10));
+        TDigitalClock clock(services);
+        QCOMPARE(clock.TimeText(), QStringLiteral("00:00:10"));
+        clock.TimeOffset.Hours = -23;
+        clock.TimeOffset.Minutes = -59;
+        clock.TimeOffset.Seconds = -59;
+        QCOMPARE(clock.TimeText(), QStringLiteral("00:00:11"));  // wraps on the 24-hour scale
+        clock.TimeOffset = {1, 2, 3, 4};
+        QCOMPARE(clock.TimeText(), QStringLiteral("02:03:14"));
+        clock.show();
+        services.now = services.now.addSecs(1);
+        QTRY_COMPARE_WITH_TIMEOUT(clock.text(), QStringLiteral("02:03:15"), 2500);
+    }
+
+    void popupMenuItems() {
+        QWidget owner;
+        TPopupMenu menu(&owner);
+        QCOMPARE(owner.contextMenuPolicy(), Qt::PreventContextMenu);
+        menu.setAutoPopup(true);
+        QCOMPARE(owner.contextMenuPolicy(), Qt::CustomContextMenu);
+        menu.setAutoPopup(false);
+        QCOMPARE(owner.contextMenuPolicy(), Qt::PreventContextMenu);
+
+        QAction command(QStringLiteral("Hint! [F4]"));
+        int command_runs = 0;
+        connect(&command, &QAction::triggered, [&command_runs] { ++command_runs; });
+        QAction* clicked = nullptr;
+        QAction* symbol = menu.AddItem(QStringLiteral("A"), 'A',
+                                       [&clicked](QAction* sender) { clicked = sender; });
+        QAction* proxy = menu.AddActionItem(&command, QStringLiteral("Own caption"));
+        menu.AddBoundAction(&command);
+        QCOMPARE(TPopupMenu::Tag(symbol), 'A');
+        symbol->trigger();
+        QCOMPARE(clicked, symbol);
+        proxy->trigger();
+        QCOMPARE(command_runs, 1);
+        command.setEnabled(false);
+        QVERIFY(!proxy->isEnabled());
+        QCOMPARE(menu.actions().last()->text(), QStringLiteral("Hint! [F4]"));
+        menu.ClearItems();
+        QVERIFY(menu.actions().isEmpty());
+        QCOMPARE(command.text(), QStringLiteral("Hint! [F4]"));  // bound actions survive
+    }
+
+    void radioGroupReplacesItemsByPosition() {
+        TRadioGroup group(3);
+        group.setItems(
+            {QStringLiteral("Semplice    "), QStringLiteral("Medio"), QStringLiteral("Alto")});
+        QCOMPARE(group.ItemIndex(), -1);
+        group.setItemIndex(1);
+        QCOMPARE(group.ItemIndex(), 1);
+        group.setItem(0, QStringLiteral("Simple"));
+        group.setItem(3, QStringLiteral("ignored"));
+        group.setItemIndex(7);
+        QCOMPARE(group.Items(), QStringList({"Simple", "Medio", "Alto"}));
+        QCOMPARE(group.ItemIndex(), 1);
+        group.Button(2)->click();
+        QCOMPARE(group.ItemIndex(), 2);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "PlatformTest.moc"

@@ -1,0 +1,204 @@
+#include <QCheckBox>
+
+#include "LookFixture.h"
+
+namespace quintara {
+
+using testing::AnyNear;
+using testing::CountPixels;
+using testing::IsBlack;
+using testing::IsBlue;
+using testing::IsRed;
+using testing::IsWhite;
+
+namespace {
+
+// Two points on the clash diagonal, (R - 5, T + 5) to (L + 5, B - 5), away from the focus ring
+// and right of the symbol, so only the diagonal can paint them red.
+QPoint DiagonalPoint(const QRect& cell, double along) {
+    const QPointF from(cell.right() + 1 - 5, cell.top() + 5);
+    const QPointF to(cell.left() + 5, cell.bottom() + 1 - 5);
+    return (from + (to - from) * along).toPoint();
+}
+
+bool HasClashMark(const QImage& image, const QRect& cell) {
+    return AnyNear(image, DiagonalPoint(cell, 0.3), IsRed) &&
+           AnyNear(image, DiagonalPoint(cell, 0.7), IsRed);
+}
+
+// The top and left of the ring, an ellipse 2 pixels inside the cell.
+bool HasRing(const QImage& image, const QRect& cell) {
+    return AnyNear(image, QPoint(cell.center().x(), cell.top() + 2), IsRed) &&
+           AnyNear(image, QPoint(cell.left() + 2, cell.center().y()), IsRed);
+}
+
+}  // namespace
+
+class GridLookTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void givensAreBlueAndEntriesBlack();
+    void givensAreBoldInEveryView();
+    void ringOnlyOnTheFocusedCurrentCellWhilePlaying();
+    void clashMarksBothCellsWhileTheErrorViewIsOn();
+    void boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data();
+    void boxLinesAfterEveryBoxAndNotAtTheLeftOrTop();
+};
+
+void GridLookTest::givensAreBlueAndEntriesBlack() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    game.Play();
+    const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
+    const QPoint empty = game.FindCell([&](int c, int r) { return !game.IsGiven(c, r); });
+    // An entry that clashes with nothing: the cell's solution symbol.
+    game.Click(empty.x(), empty.y());
+    QTest::keyClick(game.window.sg1, game.window.SolutionGrid[empty.y()][empty.x()]);
+    QCOMPARE(game.window.PlayGrid[empty.y()][empty.x()],
+             game.window.SolutionGrid[empty.y()][empty.x()]);
+    game.window.setFocus();  // no ring in the way
+
+    const QImage image = game.Grid();
+    const QRect given_cell = game.Interior(given.x(), given.y());
+    const QRect entry_cell = game.Interior(empty.x(), empty.y());
+    QVERIFY(CountPixels(image, given_cell, IsBlue) > 0);
+    QCOMPARE(CountPixels(image, given_cell, IsBlack), 0);
+    QVERIFY(CountPixels(image, entry_cell, IsBlack) > 0);
+    QCOMPARE(CountPixels(image, entry_cell, IsBlue), 0);
+    // White background up to the cell's edges.
+    QVERIFY(IsWhite(image.pixelColor(entry_cell.topLeft() + QPoint(1, 1))));
+}
+
+void GridLookTest::givensAreBoldInEveryView() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    game.window.ActToggleViewExecute(nullptr);
+    QCOMPARE(game.window.GameState, gsSolution);
+    // In the solution view a given and an open cell holding the same symbol differ only in
+    // colour and weight.
+    const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
+    const char symbol = game.window.SolutionGrid[given.y()][given.x()];
+    const QPoint open = game.FindCell([&](int c, int r) {
+        return !game.IsGiven(c, r) && game.window.SolutionGrid[r][c] == symbol;
+    });
+    QVERIFY(open.x() >= 0);
+
+    const QImage image = game.Grid();
+    const QRect given_cell = game.Interior(given.x(), given.y());
+    const QRect open_cell = game.Interior(open.x(), open.y());
+    QVERIFY(CountPixels(image, given_cell, IsBlue) > 0);
+    QVERIFY(CountPixels(image, open_cell, IsBlack) > 0);
+    QVERIFY2(testing::Coverage(image, given_cell) > testing::Coverage(image, open_cell) * 11 / 10,
+             "the given is not drawn bold");
+}
+
+void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    game.window.sg1->SetFocus();
+    const QPoint current(4, 4);
+    game.window.sg1->setSelection({current.x(), current.y(), current.x(), current.y()});
+    QVERIFY(!HasRing(game.Grid(), game.Cell(4, 4)));  // gsPuzzle
+
+    game.Play();
+    game.window.sg1->setSelection({current.x(), current.y(), current.x(), current.y()});
+    QVERIFY(game.window.sg1->hasFocus());
+    QImage image = game.Grid();
+    QVERIFY(HasRing(image, game.Cell(4, 4)));
+    for (const QPoint other : {QPoint(0, 0), QPoint(5, 4), QPoint(4, 3), QPoint(8, 8)}) {
+        QCOMPARE(CountPixels(image, game.Cell(other.x(), other.y()), IsRed), 0);
+    }
+
+    game.window.btnPlay->setFocus();
+    QVERIFY(!game.window.sg1->hasFocus());
+    QCOMPARE(CountPixels(game.Grid(), game.Cell(4, 4), IsRed), 0);
+
+    game.window.sg1->SetFocus();
+    game.window.ActToggleViewExecute(nullptr);
+    QCOMPARE(game.window.GameState, gsPlayingSolution);
+    game.window.sg1->SetFocus();
+    QCOMPARE(CountPixels(game.Grid(), game.Cell(4, 4), IsRed), 0);
+}
+
+void GridLookTest::clashMarksBothCellsWhileTheErrorViewIsOn() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    game.Play();
+    QTest::keyClick(game.window.sg1, Qt::Key_F8);
+    QVERIFY(game.window.cbxControllo->isChecked());
+    // An open cell whose row holds a given: enter the given's symbol there.
+    QPoint given;
+    const QPoint open = game.FindCell([&](int c, int r) {
+        if (game.IsGiven(c, r)) {
+            return false;
+        }
+        for (int col = 0; col < game.Side(); ++col) {
+            if (game.IsGiven(col, r)) {
+                given = QPoint(col, r);
+                return true;
+            }
+        }
+        return false;
+    });
+    const char symbol = game.window.GivenGrid[given.y()][given.x()];
+    game.Click(open.x(), open.y());
+    QTest::keyClick(game.window.sg1, symbol);
+    QCOMPARE(game.window.PlayGrid[open.y()][open.x()], symbol);
+    game.window.btnPlay->setFocus();  // the ring would cross the diagonal
+
+    QImage image = game.Grid();
+    QVERIFY(HasClashMark(image, game.Cell(open.x(), open.y())));
+    QVERIFY(HasClashMark(image, game.Cell(given.x(), given.y())));
+    // Only cells holding that symbol can clash: the givens agree with each other.
+    for (int row = 0; row < game.Side(); ++row) {
+        for (int col = 0; col < game.Side(); ++col) {
+            if (CountPixels(image, game.Cell(col, row), IsRed) > 0) {
+                QCOMPARE(game.window.PlayGrid[row][col], symbol);
+            }
+        }
+    }
+
+    QTest::keyClick(game.window.sg1, Qt::Key_F8);
+    QVERIFY(!game.window.cbxControllo->isChecked());
+    game.window.btnPlay->setFocus();
+    image = game.Grid();
+    QCOMPARE(CountPixels(image, image.rect(), IsRed), 0);
+}
+
+void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data() {
+    QTest::addColumn<int>("box");
+    QTest::newRow("9x9") << 3;
+    QTest::newRow("16x16") << 4;
+    QTest::newRow("25x25") << 5;
+}
+
+void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop() {
+    QFETCH(int, box);
+    testing::LookedAtGame game;
+    game.Generate(box);
+    QCOMPARE(game.Side(), box * box);
+    const QImage image = game.Grid();
+
+    for (int i = 0; i < game.Side(); ++i) {
+        const bool after_box = (i + 1) % box == 0;
+        // Last pixel column of column i, at half height of row 0; last pixel row of row i, in
+        // the right quarter of column 0 (the symbol ends at the centre).
+        const QRect column = game.Cell(i, 0);
+        const QRect row = game.Cell(0, i);
+        const QColor right = image.pixelColor(column.right(), column.center().y());
+        const QColor bottom = image.pixelColor(row.left() + row.width() * 3 / 4, row.bottom());
+        QVERIFY2(after_box ? IsBlack(right) : IsWhite(right), qPrintable(QString::number(i)));
+        QVERIFY2(after_box ? IsBlack(bottom) : IsWhite(bottom), qPrintable(QString::number(i)));
+        // Nothing thick at the grid's left and top edges.
+        const QRect left = game.Cell(0, i);
+        const QRect top = game.Cell(i, 0);
+        QVERIFY(!IsBlack(image.pixelColor(left.left(), left.center().y())));
+        QVERIFY(!IsBlack(image.pixelColor(top.left() + top.width() * 3 / 4, top.top())));
+    }
+}
+
+}  // namespace quintara
+
+QTEST_MAIN(quintara::GridLookTest)
+#include "GridLookTest.moc"

@@ -1,0 +1,114 @@
+#include <QPushButton>
+
+#include "LookFixture.h"
+
+namespace quintara {
+
+namespace {
+
+QSize CellSize(const testing::LookedAtGame& game) {
+    return {game.window.sg1->DefaultColWidth(), game.window.sg1->DefaultRowHeight()};
+}
+
+void Press(QPushButton* button, int times) {
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void gridIsLaidOutForEachSize_data();
+    void gridIsLaidOutForEachSize();
+    void fontButtonsStepCellsByOnePixelBetween8And16Points();
+    void fontSizeCarriesIntoLaterLayouts();
+};
+
+void LayoutTest::gridIsLaidOutForEachSize_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QSize>("cell");
+    QTest::addColumn<int>("line");
+    QTest::newRow("9x9") << 3 << QSize(44, 34) << 3;
+    QTest::newRow("16x16") << 4 << QSize(34, 24) << 2;
+    QTest::newRow("25x25") << 5 << QSize(34, 24) << 2;
+}
+
+void LayoutTest::gridIsLaidOutForEachSize() {
+    QFETCH(int, box);
+    QFETCH(QSize, cell);
+    QFETCH(int, line);
+    testing::LookedAtGame game;
+    game.Generate(box);
+
+    const platform::TDrawGrid& grid = *game.window.sg1;
+    QVERIFY(grid.isVisible());
+    QCOMPARE(grid.FontSize(), 8);
+    QCOMPARE(grid.RowCount(), box * box);
+    QCOMPARE(grid.ColCount(), box * box);
+    QCOMPARE(CellSize(game), cell);
+    QCOMPARE(grid.GridLineWidth(), line);
+    QCOMPARE(game.window.BoxLineWidth, 3);
+    QCOMPARE(grid.Selection().Left, 0);
+    QCOMPARE(grid.Selection().Top, 0);
+
+    // The painted cells: white across the cell, then the separator of the grid's line width.
+    const QImage image = game.Grid();
+    const QRect first = game.Cell(0, 0);
+    QCOMPARE(first.size(), cell);
+    QCOMPARE(game.Cell(1, 0).left() - first.left(), cell.width() + line);
+    QCOMPARE(game.Cell(0, 1).top() - first.top(), cell.height() + line);
+    QVERIFY(testing::IsWhite(image.pixelColor(first.right(), first.top() + 1)));
+    QVERIFY(!testing::IsWhite(image.pixelColor(first.right() + 1, first.top() + 1)));
+}
+
+void LayoutTest::fontButtonsStepCellsByOnePixelBetween8And16Points() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    const QSize window = game.window.size();
+    QPushButton* plus = game.window.btnFontPiu;
+    QPushButton* minus = game.window.btnFontMeno;
+
+    Press(minus, 1);
+    QCOMPARE(game.window.sg1->FontSize(), 8);
+    QCOMPARE(CellSize(game), QSize(44, 34));
+
+    Press(plus, 8);
+    QCOMPARE(game.window.sg1->FontSize(), 16);
+    QCOMPARE(CellSize(game), QSize(52, 42));
+    Press(plus, 1);
+    QCOMPARE(game.window.sg1->FontSize(), 16);
+    QCOMPARE(CellSize(game), QSize(52, 42));
+    QCOMPARE(game.Cell(0, 0).size(), QSize(52, 42));
+
+    Press(minus, 3);
+    QCOMPARE(game.window.sg1->FontSize(), 13);
+    QCOMPARE(CellSize(game), QSize(49, 39));
+    // The steps leave the window, the thin lines and the box lines alone.
+    QCOMPARE(game.window.size(), window);
+    QCOMPARE(game.window.sg1->GridLineWidth(), 3);
+    QCOMPARE(game.window.BoxLineWidth, 3);
+}
+
+void LayoutTest::fontSizeCarriesIntoLaterLayouts() {
+    testing::LookedAtGame game;
+    game.Generate(3);
+    Press(game.window.btnFontPiu, 4);
+    QCOMPARE(CellSize(game), QSize(48, 38));
+
+    game.Generate(4);
+    QCOMPARE(game.window.sg1->FontSize(), 12);
+    QCOMPARE(CellSize(game), QSize(38, 28));
+    game.Generate(5);
+    QCOMPARE(CellSize(game), QSize(38, 28));
+    game.Generate(3);
+    QCOMPARE(CellSize(game), QSize(48, 38));
+}
+
+}  // namespace quintara
+
+QTEST_MAIN(quintara::LayoutTest)
+#include "LayoutTest.moc"

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+
+#include "support/RecordingServices.h"
+#include "ui/help/Usudk02_upgrade.h"
+#include "ui/platform/DrawGrid.h"
+#include "ui/platform/RadioGroup.h"
+#include "ui/window/Usudk0201.h"
+
+namespace quintara::testing {
+
+// The real main window with its news dialog, shown offscreen, driven as a player would and read
+// back from grab() images of the grid.
+class LookedAtGame {
+  public:
+    LookedAtGame() {
+        window.frmShowUpgrade = &news;
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qWarning("the window did not become active: focus checks will fail");
+        }
+    }
+
+    // Generate a puzzle of boxes of this side (3, 4 or 5).
+    void Generate(int box_size) {
+        window.cbg1->setItemIndex(box_size - 3);
+        window.ActGeneraExecute(nullptr);
+    }
+    void Play() { window.ActPlayExecute(nullptr); }
+
+    QImage Grid() const { return window.sg1->grab().toImage(); }
+    QRect Cell(int col, int row) const {
+        const platform::TRect rect = window.sg1->CellRect(col, row);
+        return QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1));
+    }
+    // The cell without its last pixel rows and columns, where box lines may fall.
+    QRect Interior(int col, int row) const { return Cell(col, row).adjusted(0, 0, -2, -2); }
+    int Side() const { return window.sg1->ColCount(); }
+    bool IsGiven(int col, int row) const { return window.GivenGrid[row][col] != ' '; }
+
+    // The first cell, row by row, that passes the test; (-1, -1) when none does.
+    QPoint FindCell(const std::function<bool(int col, int row)>& wanted) const {
+        for (int row = 0; row < Side(); ++row) {
+            for (int col = 0; col < Side(); ++col) {
+                if (wanted(col, row)) {
+                    return {col, row};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+
+    // Selects a cell with the mouse, as a player does.
+    void Click(int col, int row) {
+        QTest::mouseClick(window.sg1, Qt::LeftButton, {}, Cell(col, row).center());
+    }
+
+    RecordingServices services;
+    TfrmSudoku window{services};
+    TfrmShowUpgrade news{services, &window};
+};
+
+// Colour classes of the painted grid; text is antialiased, so only clear cases count.
+inline bool IsRed(QColor c) {
+    return c.red() > 180 && c.green() < 90 && c.blue() < 90;
+}
+inline bool IsBlue(QColor c) {
+    return c.blue() > 180 && c.red() < 90 && c.green() < 90;
+}
+inline bool IsBlack(QColor c) {
+    return c.red() < 70 && c.green() < 70 && c.blue() < 70;
+}
+inline bool IsWhite(QColor c) {
+    return c == QColor(Qt::white);
+}
+
+inline int CountPixels(const QImage& image, const QRect& area, bool (*wanted)(QColor)) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += wanted(image.pixelColor(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Lines may fall a pixel either side of their ideal place: look at the 3 x 3 around a point.
+inline bool AnyNear(const QImage& image, QPoint at, bool (*wanted)(QColor)) {
+    return CountPixels(image, QRect(at - QPoint(1, 1), QSize(3, 3)), wanted) > 0;
+}
+
+// Pixels touched by paint: a bold glyph covers more of them than the same glyph in regular.
+inline int Coverage(const QImage& image, const QRect& area) {
+    return CountPixels(image, area, [](QColor c) { return !IsWhite(c); });
+}
+
+}  // namespace quintara::testing

@@ -1,0 +1,193 @@
+// Renders the game window offscreen in each game state to PNG files, for the README and for
+// looking at the window without a display. Run with QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+#include <functional>
+
+#include "tests/ui/support/RecordingServices.h"
+#include "ui/help/Usudk02_upgrade.h"
+#include "ui/platform/DigitalClock.h"
+#include "ui/platform/RadioGroup.h"
+#include "ui/window/Usudk0201.h"
+
+namespace quintara {
+namespace {
+
+// The window's design size; larger grids get what they need to show whole.
+constexpr QSize kDesignSize(1000, 767);
+constexpr int kRightColumn = 225;
+constexpr int kBands = 129 + 55;
+constexpr int kSlack = 8;
+
+// One window with its news dialog and a clock the scene sets; the services answer Yes.
+class Scene {
+  public:
+    Scene() {
+        window.frmShowUpgrade = &news;
+        window.show();
+        QApplication::processEvents();
+    }
+
+    void Generate(int box_size) {
+        window.cbg1->setItemIndex(box_size - 3);
+        window.ActGeneraExecute(nullptr);
+        const QSize grid = window.sg1->sizeHint();
+        window.resize(kDesignSize.expandedTo(grid + QSize(kRightColumn + kSlack, kBands + kSlack)));
+    }
+
+    // Play starts at the services' time; the clock shows what has passed since.
+    void PlayFor(int seconds) {
+        window.ActPlayExecute(nullptr);
+        services.now = services.now.addSecs(seconds);
+    }
+
+    // Types a symbol into a cell as a player does: select it, press the key.
+    void Enter(QPoint cell, char symbol) {
+        window.sg1->setSelection({cell.x(), cell.y(), cell.x(), cell.y()});
+        platform::TVirtualKey key = static_cast<platform::TVirtualKey>(symbol);
+        window.sg1KeyDown(window.sg1, key, 0);
+    }
+
+    // The n-th open cell, row by row.
+    QPoint OpenCell(int n) const {
+        const int side = window.sg1->ColCount();
+        for (int row = 0; row < side; ++row) {
+            for (int col = 0; col < side; ++col) {
+                if (window.GivenGrid[row][col] == ' ' && n-- == 0) {
+                    return {col, row};
+                }
+            }
+        }
+        return {0, 0};
+    }
+
+    // A symbol that clashes in a cell: one the row already holds as a given.
+    char GivenOfRow(int row) const {
+        for (int col = 0; col < window.sg1->ColCount(); ++col) {
+            if (window.GivenGrid[row][col] != ' ') {
+                return window.GivenGrid[row][col];
+            }
+        }
+        return ' ';
+    }
+
+    QImage Picture() {
+        window.sg1->SetFocus();
+        QApplication::processEvents();
+        window.Clock1->Refresh();
+        return window.grab().toImage();
+    }
+
+    testing::RecordingServices services;
+    TfrmSudoku window{services};
+    TfrmShowUpgrade news{services, &window};
+};
+
+QImage Start() {
+    return Scene().Picture();
+}
+
+QImage Puzzle9() {
+    Scene scene;
+    scene.Generate(3);
+    return scene.Picture();
+}
+
+QImage PlayWithEntry() {
+    Scene scene;
+    scene.Generate(3);
+    scene.PlayFor(4 * 60 + 12);
+    const QPoint cell = scene.OpenCell(2);
+    scene.Enter(cell, scene.window.SolutionGrid[cell.y()][cell.x()]);
+    return scene.Picture();
+}
+
+QImage Clash() {
+    Scene scene;
+    scene.Generate(3);
+    scene.PlayFor(9 * 60 + 47);
+    scene.window.cbxControllo->setChecked(true);
+    const QPoint right = scene.OpenCell(0);
+    scene.Enter(right, scene.window.SolutionGrid[right.y()][right.x()]);
+    const QPoint wrong = scene.OpenCell(5);
+    scene.Enter(wrong, scene.GivenOfRow(wrong.y()));
+    return scene.Picture();
+}
+
+QImage Solution() {
+    Scene scene;
+    scene.Generate(3);
+    scene.window.ActToggleViewExecute(nullptr);
+    return scene.Picture();
+}
+
+QImage Play(int box_size) {
+    Scene scene;
+    scene.Generate(box_size);
+    scene.PlayFor(21 * 60 + 5);
+    for (int n = 0; n < 3; ++n) {
+        const QPoint cell = scene.OpenCell(n * 7);
+        scene.Enter(cell, scene.window.SolutionGrid[cell.y()][cell.x()]);
+    }
+    return scene.Picture();
+}
+
+// The print notice in the news dialog, over the game being played.
+QImage News() {
+    Scene scene;
+    scene.Generate(3);
+    scene.PlayFor(60);
+    QImage picture;
+    scene.services.on_modal = [&](QDialog& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        picture = dialog.grab().toImage();
+        dialog.hide();
+        return int{QDialog::Rejected};
+    };
+    scene.window.ActPrintExecute(nullptr);
+    return picture;
+}
+
+}  // namespace
+}  // namespace quintara
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintara"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quintara_shots OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    using quintara::Play;
+    const std::pair<const char*, std::function<QImage()>> shots[] = {
+        {"01-start.png", quintara::Start},
+        {"02-puzzle-9x9.png", quintara::Puzzle9},
+        {"03-play-entry.png", quintara::PlayWithEntry},
+        {"04-clash.png", quintara::Clash},
+        {"05-solution.png", quintara::Solution},
+        {"06-play-16x16.png", [] { return Play(4); }},
+        {"07-play-25x25.png", [] { return Play(5); }},
+        {"08-news.png", quintara::News},
+    };
+    int failures = 0;
+    for (const auto& [name, take] : shots) {
+        const QString path = out.filePath(QString::fromLatin1(name));
+        const QImage picture = take();
+        if (picture.isNull() || !picture.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures;
+        } else {
+            std::printf("%s\n", qPrintable(path));
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

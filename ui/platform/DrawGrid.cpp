@@ -117,6 +117,11 @@ QSize TDrawGrid::sizeHint() const {
             row_count_ * RowPitch() + margins.top() + margins.bottom()};
 }
 
+void TDrawGrid::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    emit VisibilityChanged(visible);
+}
+
 void TDrawGrid::DrawSeparators(QPainter& painter, const QRect& area) const {
     const QColor color = ToQColor(line_color_);
     const TRect last = CellRect(col_count_ - 1, row_count_ - 1);

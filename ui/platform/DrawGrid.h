@@ -93,11 +93,14 @@ class TDrawGrid : public QWidget {
     MouseDownHandler OnMouseDown;
 
     QSize sizeHint() const override;
+    void setVisible(bool visible) override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
   signals:
     // The current cell moved; the rectangle is the new cell's, for scrolling it into view.
     void CurrentCellMoved(const QRect& cell);
+    // The grid was shown or hidden, for a scroll area around it to follow.
+    void VisibilityChanged(bool visible);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,7 +19,16 @@
 
 namespace quintara {
 
-using namespace platform;
+using platform::TShiftState;
+using platform::TVirtualKey;
+using platform::VK_F1;
+using platform::VK_F10;
+using platform::VK_F4;
+using platform::VK_F5;
+using platform::VK_F6;
+using platform::VK_F7;
+using platform::VK_F8;
+using platform::VK_F9;
 
 namespace {
 

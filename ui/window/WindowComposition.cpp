@@ -270,6 +270,12 @@ void TfrmSudoku::CreateGridPanel() {
         sg1Scroller->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 4,
                                    cell.height() / 2 + 4);
     });
+    // A hidden grid leaves an empty white panel, without scroll bars.
+    connect(sg1, &platform::TDrawGrid::VisibilityChanged, this, [this](bool visible) {
+        const Qt::ScrollBarPolicy policy = visible ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+        sg1Scroller->setHorizontalScrollBarPolicy(policy);
+        sg1Scroller->setVerticalScrollBarPolicy(policy);
+    });
     popm1 = new platform::TPopupMenu(sg1);
     popm1->AddItem(QStringLiteral("1"), 0, [this](QAction* item) { N11Click(item); });
     popm1->AddItem(QStringLiteral("2"), 0, [this](QAction*) { N21Click(); });

@@ -51,7 +51,7 @@ class Scene {
         window.sg1KeyDown(window.sg1, key, 0);
     }
 
-    // The n-th open cell, row by row.
+    // The n-th open cell, row by row; (-1, -1) past the last.
     QPoint OpenCell(int n) const {
         const int side = window.sg1->ColCount();
         for (int row = 0; row < side; ++row) {
@@ -61,10 +61,10 @@ class Scene {
                 }
             }
         }
-        return {0, 0};
+        return {-1, -1};
     }
 
-    // A symbol that clashes in a cell: one the row already holds as a given.
+    // The given symbol of a row; a space when the row has none.
     char GivenOfRow(int row) const {
         for (int col = 0; col < window.sg1->ColCount(); ++col) {
             if (window.GivenGrid[row][col] != ' ') {
@@ -72,6 +72,17 @@ class Scene {
             }
         }
         return ' ';
+    }
+
+    // The first open cell after the n-th whose row holds a given, with that given's symbol:
+    // entered there, it clashes.
+    std::pair<QPoint, char> ClashingEntry(int n) const {
+        for (QPoint cell = OpenCell(++n); cell.x() >= 0; cell = OpenCell(++n)) {
+            if (const char given = GivenOfRow(cell.y()); given != ' ') {
+                return {cell, given};
+            }
+        }
+        return {QPoint(0, 0), ' '};
     }
 
     QImage Picture() {
@@ -112,8 +123,8 @@ QImage Clash() {
     scene.window.cbxControllo->setChecked(true);
     const QPoint right = scene.OpenCell(0);
     scene.Enter(right, scene.window.SolutionGrid[right.y()][right.x()]);
-    const QPoint wrong = scene.OpenCell(5);
-    scene.Enter(wrong, scene.GivenOfRow(wrong.y()));
+    const auto [wrong, symbol] = scene.ClashingEntry(4);
+    scene.Enter(wrong, symbol);
     return scene.Picture();
 }
 

@@ -60,8 +60,7 @@ bool AuditBank(const std::vector<BuiltTable>& bank) {
                 std::fprintf(stderr, "bankgen: %s: %s\n", label.c_str(), fault.c_str());
                 sound = false;
             }
-            all.push_back({label, joined[next],
-                           table.spec.box * table.spec.box * table.spec.box * table.spec.box});
+            all.push_back({label, joined[next], static_cast<int>(table.entries[i].puzzle.size())});
         }
     }
     for (const auto& fault : quintara::bankgen::AuditRepeats(all)) {

@@ -17,7 +17,8 @@ constexpr qint64 kSecondsPerDay = 86400;
 
 TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
     : QLabel(parent), services_(services) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_TranslucentBackground);
     setStyleSheet(QStringLiteral("color: silver; background: transparent;"));

@@ -39,7 +39,8 @@ QFont Verdana(int pixels, bool bold = false, bool italic = false) {
 QFrame* Panel(QWidget* parent, bool lowered = false) {
     auto* panel = new QFrame(parent);
     if (lowered) {
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
     }
     return panel;
 }

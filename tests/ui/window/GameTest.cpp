@@ -87,6 +87,21 @@ class GameTest : public QObject {
         QVERIFY(!h.w().Board);
     }
 
+    // The size group offers three items; a fourth one is refused by every attempt.
+    void unknownSizeItemIsRefused() {
+        WindowHarness h;
+        h.w().cbg1->setItems({"3x3", "4x4", "5x5", "6x6"});
+        h.Generate(3);
+        Language = "IT";
+        h.Key(Qt::Key_F10);
+        QCOMPARE(
+            h.services.messages,
+            Repeated(QStringLiteral("incorrect checkbox index:3"), 11) + QStringList(kRetries) +
+                Repeated(QStringLiteral("index of checkbox errato:3"), 11) + QStringList(kRetries));
+        QCOMPARE(h.w().GameState, gsNone);
+        QVERIFY(h.w().sg1->isHidden());
+    }
+
     void failedFetchKeepsTheGameOnDisplay() {
         WindowHarness h(PuzzleSource{&OnePuzzle, &FetchFails});
         h.w().GameState = gsSolution;  // as after a game: early failures leave the state alone

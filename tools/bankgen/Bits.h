@@ -17,6 +17,10 @@ inline constexpr int CountOf(Mask m) {
 inline constexpr int LowestOf(Mask m) {
     return std::countr_zero(m);
 }
+// One bit exactly; cheaper than a count where the count instruction is not available.
+inline constexpr bool IsSingle(Mask m) {
+    return m != 0 && (m & (m - 1)) == 0;
+}
 inline constexpr Mask AllOf(int n) {
     return n >= 32 ? ~Mask{0} : Bit(n) - 1;
 }

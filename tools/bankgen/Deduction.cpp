@@ -118,7 +118,7 @@ bool Deduction::NakedSingles() {
     bool progress = false;
     for (int cell = 0; cell < geometry_->Cells() && !broken_; ++cell) {
         const Mask mask = OpenCandidates(cell);
-        if (CountOf(mask) == 1) {
+        if (IsSingle(mask)) {
             Assign(cell, LowestOf(mask));
             progress = true;
         }
@@ -148,7 +148,7 @@ bool Deduction::HiddenSingles() {
         const Mask singles = once & ~twice;
         for (const int cell : geometry_->Unit(unit)) {
             const Mask mine = OpenCandidates(cell) & singles;
-            if (CountOf(mine) > 1) {
+            if (mine != 0 && !IsSingle(mine)) {
                 // Two symbols whose only place is this one cell: one of them has none.
                 broken_ = true;
                 return true;

@@ -1,14 +1,19 @@
 // Quintara: the main window first, then the news dialog, then the event loop.
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/QtServices.h"
+#include "ui/resources/Resources.h"
 #include "ui/window/Usudk0201.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quintara"));
+    QApplication::setDesktopFileName(QStringLiteral("quintara"));
+    quintara::InitResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quintara/icon-48.png")));
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);

@@ -34,19 +34,15 @@ bool CharacterOfKey(TVirtualKey key, char& ch) {
 }  // namespace
 
 // Writes ch into the current cell unless that cell is a given or ch is neither a space nor a
-// symbol of the board; true when written.
-bool TfrmSudoku::TryEnter(char ch) {
+// symbol of the board.
+void TfrmSudoku::TryEnter(char ch) {
     const platform::TGridRect cell = sg1->Selection();
-    if (GivenGrid[cell.Top][cell.Left] != ' ') {
-        return false;
-    }
-    if (ch != ' ' && !Board->IsSymbol(ch)) {
-        return false;
+    if (GivenGrid[cell.Top][cell.Left] != ' ' || (ch != ' ' && !Board->IsSymbol(ch))) {
+        return;
     }
     PlayGrid[cell.Top][cell.Left] = ch;
     sg1->Repaint();
     CheckCompleted();
-    return true;
 }
 
 void TfrmSudoku::sg1MouseDown(QObject* /*Sender*/, platform::TMouseButton Button,

@@ -173,7 +173,7 @@ class TfrmSudoku : public QWidget {
     bool GridVisible() const;
     void FocusGridIfVisible();
     void SetStateCaptions();
-    bool TryEnter(char ch);
+    void TryEnter(char ch);
     bool CellClashes(int row, int col) const;
     void ShowCongratulation();
 

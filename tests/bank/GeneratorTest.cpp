@@ -9,6 +9,7 @@
 
 #include "GridText.h"
 #include "tools/bankgen/Audit.h"
+#include "tools/bankgen/BankBuilder.h"
 #include "tools/bankgen/TableWriter.h"
 
 namespace quintara::bankgen {
@@ -148,6 +149,37 @@ TEST(GeneratorTest, RepeatedHalvesAreReportedWithBothPlaces) {
     EXPECT_EQ(faults[0], "solution half of b repeats a");
     EXPECT_EQ(faults[1], "puzzle half of c repeats a");
     EXPECT_EQ(faults[2], "solution half of c repeats a");
+}
+
+// Small 9x9 tables: the example leads the 'E' one, every entry passes the audit, no half
+// repeats, and one worker or two give the very same tables.
+TEST(GeneratorTest, BuildDependsOnTheSeedAloneAndPlacesTheExampleFirst) {
+    const std::vector<TableSpec> tables{
+        {3, 'E', 6, 23, 27, 24.5, 1.0, Technique::kSingles},
+        {3, 'M', 5, 22, 28, 24.5, 1.0, Technique::kLockedCandidates},
+    };
+    const auto alone = BuildBank(3, 1, tables);
+    const auto paired = BuildBank(3, 2, tables);
+    ASSERT_TRUE(alone.has_value());
+    ASSERT_TRUE(paired.has_value());
+    std::vector<std::string> joined;
+    for (size_t t = 0; t < tables.size(); ++t) {
+        const auto& entries = (*alone)[t].entries;
+        ASSERT_EQ(entries.size(), static_cast<size_t>(tables[t].count));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].puzzle, (*paired)[t].entries[i].puzzle);
+            EXPECT_EQ(entries[i].solution, (*paired)[t].entries[i].solution);
+            joined.push_back(entries[i].puzzle + entries[i].solution);
+            const auto faults = AuditEntry(tables[t], joined.back());
+            EXPECT_TRUE(faults.empty()) << tables[t].Name() << i << ": " << faults.front();
+        }
+    }
+    EXPECT_EQ(joined.front(), ExampleEntry());
+    std::vector<LabelledEntry> labelled;
+    for (const auto& entry : joined) {
+        labelled.push_back({"", entry, 81});
+    }
+    EXPECT_TRUE(AuditRepeats(labelled).empty());
 }
 
 // The literals of the generated source, joined, give back each entry exactly.

@@ -17,6 +17,7 @@ constexpr int kMaxAttempts = 100000;
 constexpr int kTargetStream = -1;
 
 struct Job {
+    const TableSpec* spec;
     int table;
     int index;
     std::optional<Entry> entry;
@@ -25,33 +26,34 @@ struct Job {
 
 // Builds the entry from the first attempt at or after `job.attempt` that succeeds.
 void RunJob(uint64_t seed, Job& job) {
-    const TableSpec& spec = BankTables()[static_cast<size_t>(job.table)];
     Rng target_rng(AttemptSeed(seed, job.table, job.index, kTargetStream));
-    const int target = DrawTarget(spec, target_rng);
+    const int target = DrawTarget(*job.spec, target_rng);
     for (; job.attempt < kMaxAttempts; ++job.attempt) {
         Rng rng(AttemptSeed(seed, job.table, job.index, job.attempt));
-        job.entry = TryGenerate(spec, target, rng);
+        job.entry = TryGenerate(*job.spec, target, rng);
         if (job.entry) {
             return;
         }
     }
 }
 
-std::vector<Job> PlanJobs() {
+bool HoldsExample(const TableSpec& spec) {
+    return spec.box == 3 && spec.level == 'E';
+}
+
+std::vector<Job> PlanJobs(std::span<const TableSpec> tables) {
     std::vector<Job> jobs;
-    const auto tables = BankTables();
     for (int table = 0; table < static_cast<int>(tables.size()); ++table) {
-        // Entry 0 of the first table is the fixed example.
-        for (int index = table == 0 ? 1 : 0; index < tables[static_cast<size_t>(table)].count;
-             ++index) {
-            jobs.push_back({table, index, std::nullopt});
+        const TableSpec& spec = tables[static_cast<size_t>(table)];
+        for (int index = HoldsExample(spec) ? 1 : 0; index < spec.count; ++index) {
+            jobs.push_back({&spec, table, index, std::nullopt});
         }
     }
     return jobs;
 }
 
 void RunJobs(uint64_t seed, int workers, std::vector<Job>& jobs) {
-    // Largest grids first, so the slow jobs do not end up alone at the tail.
+    // Last tables (the largest grids) first, so the slow jobs do not end up alone at the tail.
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t i = next++; i < jobs.size(); i = next++) {
@@ -70,16 +72,22 @@ void RunJobs(uint64_t seed, int workers, std::vector<Job>& jobs) {
 
 }  // namespace
 
-std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers) {
-    std::vector<Job> jobs = PlanJobs();
+std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers,
+                                                 std::span<const TableSpec> tables) {
+    std::vector<Job> jobs = PlanJobs(tables);
     RunJobs(seed, workers, jobs);
 
     std::vector<BuiltTable> bank;
-    for (const TableSpec& spec : BankTables()) {
+    std::set<std::string> seen;
+    for (const TableSpec& spec : tables) {
         bank.push_back({spec, {}});
+        if (HoldsExample(spec)) {
+            bank.back().entries.push_back(
+                {std::string(kExamplePuzzle), std::string(kExampleSolution)});
+            seen.insert(std::string(kExamplePuzzle));
+            seen.insert(std::string(kExampleSolution));
+        }
     }
-    bank[0].entries.push_back({std::string(kExamplePuzzle), std::string(kExampleSolution)});
-    std::set<std::string> seen{std::string(kExamplePuzzle), std::string(kExampleSolution)};
     for (Job& job : jobs) {
         while (job.entry && (seen.count(job.entry->puzzle) || seen.count(job.entry->solution))) {
             ++job.attempt;

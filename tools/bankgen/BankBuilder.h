@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "tools/bankgen/Generator.h"
@@ -14,9 +15,11 @@ struct BuiltTable {
     std::vector<Entry> entries;
 };
 
-// The nine tables, in BankTables() order, built from `seed` by `workers` threads. The result
-// depends on the seed alone: each entry draws from its own stream, and repeats are resolved
-// afterwards in table and index order. Nothing when some entry cannot be built.
-std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers);
+// The tables (the bank's nine unless told otherwise), in order, built from `seed` by `workers`
+// threads. The result depends on the seed and the tables alone: each entry draws from its own
+// stream, and repeats are resolved afterwards in table and index order. A 9x9 'E' table starts
+// with the fixed example. Nothing when some entry cannot be built.
+std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers,
+                                                 std::span<const TableSpec> tables = BankTables());
 
 }  // namespace quintara::bankgen

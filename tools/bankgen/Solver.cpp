@@ -9,6 +9,8 @@ namespace quintara::bankgen {
 
 namespace {
 
+// One search: how many solutions to look for, in which candidate order, how many branchings
+// are left, and what it found so far.
 struct Search {
     int limit;
     Rng* rng;  // null: candidates in symbol order
@@ -19,6 +21,7 @@ struct Search {
     bool Done() const { return found >= limit || budget < 0; }
 };
 
+// Propagates, then tries each candidate of a cell with the fewest, depth first.
 void Explore(Deduction state, Search& search) {
     state.Run(Technique::kPairs);
     if (state.Broken()) {

@@ -8,7 +8,7 @@
 #include "bank/PuzzleBank.h"
 #include "engine/TsdBoard.h"
 #include "tools/bankgen/Audit.h"
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 namespace {
 
@@ -35,14 +35,14 @@ size_t ProveBank() {
     std::vector<std::string> joined;
     std::vector<quintara::bankgen::LabelledEntry> labelled;
     size_t faults = 0;
-    for (const auto& spec : BankTables()) {
-        for (int32_t i = 0; i < quintara::GetPuzzleCount(spec.box, spec.level); ++i) {
+    for (const auto& rules : BankTables()) {
+        for (int32_t i = 0; i < quintara::GetPuzzleCount(rules.box, rules.level); ++i) {
             std::string puzzle;
             std::string solution;
-            quintara::GetPuzzle(spec.box, spec.level, i, puzzle, solution);
-            faults += quintara::bankgen::AuditEntry(spec, puzzle + solution).size();
-            quintara::TsdBoard board(spec.box, std::string(quintara::bankgen::SymbolsOf(spec.box)),
-                                     puzzle, solution);
+            quintara::GetPuzzle(rules.box, rules.level, i, puzzle, solution);
+            faults += quintara::bankgen::AuditEntry(rules, puzzle + solution).size();
+            quintara::TsdBoard board(
+                rules.box, std::string(quintara::bankgen::SymbolsOf(rules.box)), puzzle, solution);
             faults += board.HasError() || !board.CheckSolution();
             board.Genera();
             faults += board.HasError() || !board.CheckSolution();

@@ -22,8 +22,8 @@ const std::vector<StoredEntry>& Entries() {
 TEST(BankInvariantsTest, TablesHoldTheirCountsAndAllEntriesReadBack) {
     EXPECT_EQ(Entries().size(), 475u);
     for (const auto& entry : Entries()) {
-        const size_t cells = static_cast<size_t>(entry.spec.box * entry.spec.box) *
-                             static_cast<size_t>(entry.spec.box * entry.spec.box);
+        const size_t cells = static_cast<size_t>(entry.rules.box * entry.rules.box) *
+                             static_cast<size_t>(entry.rules.box * entry.rules.box);
         ASSERT_EQ(entry.puzzle.size(), cells) << entry.Label();
         ASSERT_EQ(entry.solution.size(), cells) << entry.Label();
     }
@@ -33,7 +33,7 @@ TEST(BankInvariantsTest, TablesHoldTheirCountsAndAllEntriesReadBack) {
 // no symmetric blank pattern.
 TEST(BankInvariantsTest, EveryEntryPassesTheAudit) {
     for (const auto& entry : Entries()) {
-        const auto faults = bankgen::AuditEntry(entry.spec, entry.puzzle + entry.solution);
+        const auto faults = bankgen::AuditEntry(entry.rules, entry.puzzle + entry.solution);
         EXPECT_TRUE(faults.empty()) << entry.Label() << ": " << faults.front();
     }
 }
@@ -56,22 +56,22 @@ TEST(BankInvariantsTest, NoHalfRepeatsAnywhereInTheBank) {
 TEST(BankInvariantsTest, MeanGivensStayNearEachTablesReference) {
     std::map<std::string, std::pair<double, int>> sums;
     for (const auto& entry : Entries()) {
-        auto& [givens, count] = sums[entry.spec.Name()];
+        auto& [givens, count] = sums[entry.rules.Name()];
         for (const char c : entry.puzzle) {
             givens += c != bankgen::kBlank;
         }
         ++count;
     }
-    for (const auto& spec : bankgen::BankTables()) {
-        const auto [givens, count] = sums[spec.Name()];
-        EXPECT_NEAR(givens / count, spec.reference_mean, spec.mean_tolerance) << spec.Name();
+    for (const auto& rules : bankgen::BankTables()) {
+        const auto [givens, count] = sums[rules.Name()];
+        EXPECT_NEAR(givens / count, rules.reference_mean, rules.mean_tolerance) << rules.Name();
     }
 }
 
 TEST(BankInvariantsTest, EveryEntryLoadsIntoTheBoardAndKeepsAValidSolutionWhenDisguised) {
     for (const auto& entry : Entries()) {
-        const std::string symbols(bankgen::SymbolsOf(entry.spec.box));
-        TsdBoard board(entry.spec.box, symbols, entry.puzzle, entry.solution);
+        const std::string symbols(bankgen::SymbolsOf(entry.rules.box));
+        TsdBoard board(entry.rules.box, symbols, entry.puzzle, entry.solution);
         ASSERT_FALSE(board.HasError()) << entry.Label() << ": " << board.GetErrorText();
         EXPECT_TRUE(board.CheckSolution()) << entry.Label();
         board.Genera();

@@ -17,10 +17,10 @@ namespace {
 
 using testing::Nine;
 
-std::optional<Entry> FirstEntry(const TableSpec& spec, int target, uint64_t seed) {
+std::optional<Entry> FirstEntry(const TableRules& rules, int target, uint64_t seed) {
     for (int attempt = 0; attempt < 5000; ++attempt) {
         Rng rng(AttemptSeed(seed, 0, 0, attempt));
-        if (auto entry = TryGenerate(spec, target, rng)) {
+        if (auto entry = TryGenerate(rules, target, rng)) {
             return entry;
         }
     }
@@ -28,12 +28,12 @@ std::optional<Entry> FirstEntry(const TableSpec& spec, int target, uint64_t seed
 }
 
 TEST(GeneratorTest, NineByNineEntriesMeetTheirTableAtTheTarget) {
-    for (const TableSpec& spec : BankTables().first(3)) {
-        for (const int target : {spec.min_givens, spec.max_givens}) {
-            const auto entry = FirstEntry(spec, target, 11);
-            ASSERT_TRUE(entry.has_value()) << spec.Name() << " " << target;
-            const auto faults = AuditEntry(spec, entry->puzzle + entry->solution);
-            EXPECT_TRUE(faults.empty()) << spec.Name() << ": " << faults.front();
+    for (const TableRules& rules : BankTables().first(3)) {
+        for (const int target : {rules.min_givens, rules.max_givens}) {
+            const auto entry = FirstEntry(rules, target, 11);
+            ASSERT_TRUE(entry.has_value()) << rules.Name() << " " << target;
+            const auto faults = AuditEntry(rules, entry->puzzle + entry->solution);
+            EXPECT_TRUE(faults.empty()) << rules.Name() << ": " << faults.front();
             EXPECT_EQ(std::count_if(entry->puzzle.begin(), entry->puzzle.end(),
                                     [](char c) { return c != kBlank; }),
                       target);
@@ -42,13 +42,13 @@ TEST(GeneratorTest, NineByNineEntriesMeetTheirTableAtTheTarget) {
 }
 
 TEST(GeneratorTest, SameStreamGivesTheSameEntryAndAnotherStreamAnother) {
-    const TableSpec& spec = BankTables()[4];  // 16x16 'M'
+    const TableRules& rules = BankTables()[4];  // 16x16 'M'
     Rng first(AttemptSeed(5, 4, 3, 0));
     Rng again(AttemptSeed(5, 4, 3, 0));
     Rng other(AttemptSeed(5, 4, 3, 1));
-    const auto a = TryGenerate(spec, 95, first);
-    const auto b = TryGenerate(spec, 95, again);
-    const auto c = TryGenerate(spec, 95, other);
+    const auto a = TryGenerate(rules, 95, first);
+    const auto b = TryGenerate(rules, 95, again);
+    const auto c = TryGenerate(rules, 95, other);
     ASSERT_EQ(a.has_value(), b.has_value());
     if (a) {
         EXPECT_EQ(a->puzzle, b->puzzle);
@@ -60,17 +60,17 @@ TEST(GeneratorTest, SameStreamGivesTheSameEntryAndAnotherStreamAnother) {
 }
 
 TEST(GeneratorTest, TargetsStayInsideTheRangeAndAverageNearTheReference) {
-    for (const TableSpec& spec : BankTables()) {
+    for (const TableRules& rules : BankTables()) {
         Rng rng(1);
         double sum = 0;
         constexpr int kDraws = 4000;
         for (int i = 0; i < kDraws; ++i) {
-            const int target = DrawTarget(spec, rng);
-            ASSERT_GE(target, spec.min_givens) << spec.Name();
-            ASSERT_LE(target, spec.max_givens) << spec.Name();
+            const int target = DrawTarget(rules, rng);
+            ASSERT_GE(target, rules.min_givens) << rules.Name();
+            ASSERT_LE(target, rules.max_givens) << rules.Name();
             sum += target;
         }
-        EXPECT_NEAR(sum / kDraws, spec.reference_mean, spec.mean_tolerance / 2) << spec.Name();
+        EXPECT_NEAR(sum / kDraws, rules.reference_mean, rules.mean_tolerance / 2) << rules.Name();
     }
 }
 
@@ -101,13 +101,13 @@ std::string ExampleEntry() {
 }
 
 TEST(GeneratorTest, AuditAcceptsTheExampleAndNamesEachFault) {
-    const TableSpec& easy = BankTables()[0];
+    const TableRules& easy = BankTables()[0];
     EXPECT_TRUE(AuditEntry(easy, ExampleEntry()).empty());
 
     struct Case {
         std::string name;
         std::string entry;
-        const TableSpec* spec;
+        const TableRules* rules;
         std::string fault;
     };
     std::string swapped = ExampleEntry();
@@ -132,7 +132,7 @@ TEST(GeneratorTest, AuditAcceptsTheExampleAndNamesEachFault) {
         {"symmetric", symmetric, &easy, "symmetric blank pattern"},
     };
     for (const Case& c : cases) {
-        const auto faults = AuditEntry(*c.spec, c.entry);
+        const auto faults = AuditEntry(*c.rules, c.entry);
         EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const std::string& f) {
             return f.find(c.fault) != f.npos;
         })) << c.name;
@@ -154,7 +154,7 @@ TEST(GeneratorTest, RepeatedHalvesAreReportedWithBothPlaces) {
 // Small 9x9 tables: the example leads the 'E' one, every entry passes the audit, no half
 // repeats, and one worker or two give the very same tables.
 TEST(GeneratorTest, BuildDependsOnTheSeedAloneAndPlacesTheExampleFirst) {
-    const std::vector<TableSpec> tables{
+    const std::vector<TableRules> tables{
         {3, 'E', 6, 23, 27, 24.5, 1.0, Technique::kSingles},
         {3, 'M', 5, 22, 28, 24.5, 1.0, Technique::kLockedCandidates},
     };

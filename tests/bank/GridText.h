@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "tools/bankgen/Geometry.h"
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 namespace quintara::testing {
 

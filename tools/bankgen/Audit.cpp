@@ -52,9 +52,9 @@ const char* TechniqueName(Technique technique) {
 }
 
 // Checks that need well-formed halves; AuditEntry runs them only then.
-void AuditContent(const TableSpec& spec, const Grid& puzzle, const Grid& solution,
+void AuditContent(const TableRules& rules, const Grid& puzzle, const Grid& solution,
                   std::vector<std::string>& faults) {
-    const Geometry& geometry = GeometryOf(spec.box);
+    const Geometry& geometry = GeometryOf(rules.box);
     if (!IsCompleteValidGrid(geometry, solution)) {
         faults.push_back("solution is not a complete valid grid");
     }
@@ -62,18 +62,19 @@ void AuditContent(const TableSpec& spec, const Grid& puzzle, const Grid& solutio
         faults.push_back("a given differs from the solution");
     }
     const auto givens = std::count_if(puzzle.begin(), puzzle.end(), [](int v) { return v >= 0; });
-    if (givens < spec.min_givens || givens > spec.max_givens) {
+    if (givens < rules.min_givens || givens > rules.max_givens) {
         faults.push_back(std::to_string(givens) + " givens, outside " +
-                         std::to_string(spec.min_givens) + ".." + std::to_string(spec.max_givens));
+                         std::to_string(rules.min_givens) + ".." +
+                         std::to_string(rules.max_givens));
     }
     if (const int solutions = CountSolutions(geometry, puzzle); solutions != 1) {
         faults.push_back(solutions == 0 ? "no solution" : "more than one solution");
     }
     const auto grade = Grade(geometry, puzzle);
-    if (grade != spec.technique) {
+    if (grade != rules.technique) {
         faults.push_back(std::string("needs ") +
                          (grade ? TechniqueName(*grade) : "more than triples") + ", table wants " +
-                         TechniqueName(spec.technique));
+                         TechniqueName(rules.technique));
     }
     if (HasSymmetricBlanks(geometry, puzzle)) {
         faults.push_back("symmetric blank pattern");
@@ -82,14 +83,14 @@ void AuditContent(const TableSpec& spec, const Grid& puzzle, const Grid& solutio
 
 }  // namespace
 
-std::vector<std::string> AuditEntry(const TableSpec& spec, std::string_view entry) {
-    const Geometry& geometry = GeometryOf(spec.box);
+std::vector<std::string> AuditEntry(const TableRules& rules, std::string_view entry) {
+    const Geometry& geometry = GeometryOf(rules.box);
     const auto cells = static_cast<size_t>(geometry.Cells());
     if (entry.size() != 2 * cells) {
         return {"length " + std::to_string(entry.size()) + ", expected " +
                 std::to_string(2 * cells)};
     }
-    const auto symbols = SymbolsOf(spec.box);
+    const auto symbols = SymbolsOf(rules.box);
     const Grid puzzle = ParseHalf(entry.substr(0, cells), symbols);
     const Grid solution = ParseHalf(entry.substr(cells), symbols);
     std::vector<std::string> faults;
@@ -100,7 +101,7 @@ std::vector<std::string> AuditEntry(const TableSpec& spec, std::string_view entr
         faults.push_back("solution half holds a character that is not a symbol");
     }
     if (faults.empty()) {
-        AuditContent(spec, puzzle, solution, faults);
+        AuditContent(rules, puzzle, solution, faults);
     }
     return faults;
 }

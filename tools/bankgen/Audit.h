@@ -4,14 +4,14 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 namespace quintara::bankgen {
 
 // Every fault of one stored entry (puzzle half then solution half) against its table: format and
 // alphabet, a valid complete solution, givens agreeing with it, the given range, exactly one
 // solution, the table's level by technique, and no symmetric blank pattern. Empty when sound.
-std::vector<std::string> AuditEntry(const TableSpec& spec, std::string_view entry);
+std::vector<std::string> AuditEntry(const TableRules& rules, std::string_view entry);
 
 // One entry with the place it came from, for the bank-wide checks.
 struct LabelledEntry {

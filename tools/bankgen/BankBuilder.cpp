@@ -17,7 +17,7 @@ constexpr int kMaxAttempts = 100000;
 constexpr int kTargetStream = -1;
 
 struct Job {
-    const TableSpec* spec;
+    const TableRules* rules;
     int table;
     int index;
     std::optional<Entry> entry;
@@ -27,26 +27,26 @@ struct Job {
 // Builds the entry from the first attempt at or after `job.attempt` that succeeds.
 void RunJob(uint64_t seed, Job& job) {
     Rng target_rng(AttemptSeed(seed, job.table, job.index, kTargetStream));
-    const int target = DrawTarget(*job.spec, target_rng);
+    const int target = DrawTarget(*job.rules, target_rng);
     for (; job.attempt < kMaxAttempts; ++job.attempt) {
         Rng rng(AttemptSeed(seed, job.table, job.index, job.attempt));
-        job.entry = TryGenerate(*job.spec, target, rng);
+        job.entry = TryGenerate(*job.rules, target, rng);
         if (job.entry) {
             return;
         }
     }
 }
 
-bool HoldsExample(const TableSpec& spec) {
-    return spec.box == 3 && spec.level == 'E';
+bool HoldsExample(const TableRules& rules) {
+    return rules.box == 3 && rules.level == 'E';
 }
 
-std::vector<Job> PlanJobs(std::span<const TableSpec> tables) {
+std::vector<Job> PlanJobs(std::span<const TableRules> tables) {
     std::vector<Job> jobs;
     for (int table = 0; table < static_cast<int>(tables.size()); ++table) {
-        const TableSpec& spec = tables[static_cast<size_t>(table)];
-        for (int index = HoldsExample(spec) ? 1 : 0; index < spec.count; ++index) {
-            jobs.push_back({&spec, table, index, std::nullopt});
+        const TableRules& rules = tables[static_cast<size_t>(table)];
+        for (int index = HoldsExample(rules) ? 1 : 0; index < rules.count; ++index) {
+            jobs.push_back({&rules, table, index, std::nullopt});
         }
     }
     return jobs;
@@ -73,15 +73,15 @@ void RunJobs(uint64_t seed, int workers, std::vector<Job>& jobs) {
 }  // namespace
 
 std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers,
-                                                 std::span<const TableSpec> tables) {
+                                                 std::span<const TableRules> tables) {
     std::vector<Job> jobs = PlanJobs(tables);
     RunJobs(seed, workers, jobs);
 
     std::vector<BuiltTable> bank;
     std::set<std::string> seen;
-    for (const TableSpec& spec : tables) {
-        bank.push_back({spec, {}});
-        if (HoldsExample(spec)) {
+    for (const TableRules& rules : tables) {
+        bank.push_back({rules, {}});
+        if (HoldsExample(rules)) {
             bank.back().entries.push_back(
                 {std::string(kExamplePuzzle), std::string(kExampleSolution)});
             seen.insert(std::string(kExamplePuzzle));

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "tools/bankgen/Generator.h"
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 namespace quintara::bankgen {
 
 struct BuiltTable {
-    TableSpec spec;
+    TableRules rules;
     std::vector<Entry> entries;
 };
 
@@ -20,6 +20,6 @@ struct BuiltTable {
 // stream, and repeats are resolved afterwards in table and index order. A 9x9 'E' table starts
 // with the fixed example. Nothing when some entry cannot be built.
 std::optional<std::vector<BuiltTable>> BuildBank(uint64_t seed, int workers,
-                                                 std::span<const TableSpec> tables = BankTables());
+                                                 std::span<const TableRules> tables = BankTables());
 
 }  // namespace quintara::bankgen

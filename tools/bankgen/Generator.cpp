@@ -109,30 +109,30 @@ void RemoveGivens(const Geometry& geometry, Technique technique, int target, int
 
 }  // namespace
 
-int DrawTarget(const TableSpec& spec, Rng& rng) {
+int DrawTarget(const TableRules& rules, Rng& rng) {
     const int low =
-        std::max(spec.min_givens, static_cast<int>(std::lround(spec.reference_mean - 2.5)));
+        std::max(rules.min_givens, static_cast<int>(std::lround(rules.reference_mean - 2.5)));
     const int high =
-        std::min(spec.max_givens, static_cast<int>(std::lround(2 * spec.reference_mean - low)));
+        std::min(rules.max_givens, static_cast<int>(std::lround(2 * rules.reference_mean - low)));
     return low + rng.Below(high - low + 1);
 }
 
-std::optional<Entry> TryGenerate(const TableSpec& spec, int target, Rng& rng) {
-    const Geometry& geometry = GeometryOf(spec.box);
+std::optional<Entry> TryGenerate(const TableRules& rules, int target, Rng& rng) {
+    const Geometry& geometry = GeometryOf(rules.box);
     const auto solution = RandomSolution(geometry, rng, kFillBudget);
     if (!solution) {
         return std::nullopt;
     }
     Grid puzzle = *solution;
-    RemoveGivens(geometry, spec.technique, target, spec.min_givens, rng, puzzle);
-    if (!NeedsTechnique(geometry, puzzle, spec.technique)) {
+    RemoveGivens(geometry, rules.technique, target, rules.min_givens, rng, puzzle);
+    if (!NeedsTechnique(geometry, puzzle, rules.technique)) {
         return std::nullopt;
     }
-    AddBackFilledCells(geometry, *solution, spec.technique, target, rng, puzzle);
+    AddBackFilledCells(geometry, *solution, rules.technique, target, rng, puzzle);
     if (GivenCount(puzzle) != target || HasSymmetricBlanks(geometry, puzzle)) {
         return std::nullopt;
     }
-    const auto symbols = SymbolsOf(spec.box);
+    const auto symbols = SymbolsOf(rules.box);
     return Entry{FormatHalf(puzzle, symbols), FormatHalf(*solution, symbols)};
 }
 

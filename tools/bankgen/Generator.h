@@ -5,7 +5,7 @@
 
 #include "tools/bankgen/Geometry.h"
 #include "tools/bankgen/Rng.h"
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 namespace quintara::bankgen {
 
@@ -17,13 +17,13 @@ struct Entry {
 
 // A given count for one entry: uniform over a window of the table's range centred on its
 // reference mean, so the table's mean lands on the reference whatever the attempts cost.
-int DrawTarget(const TableSpec& spec, Rng& rng);
+int DrawTarget(const TableRules& rules, Rng& rng);
 
 // One attempt at an entry for the table: a random solution grid, then givens removed in random
 // order while the table's techniques still complete the puzzle, stopping at `target` givens once
 // the puzzle needs exactly those techniques. Nothing when the attempt cannot reach the target
 // with the level, or its blank pattern is symmetric.
-std::optional<Entry> TryGenerate(const TableSpec& spec, int target, Rng& rng);
+std::optional<Entry> TryGenerate(const TableRules& rules, int target, Rng& rng);
 
 // True when the blank pattern maps onto itself under a half turn, a left-right or up-down mirror
 // or the main diagonal.

@@ -6,7 +6,7 @@
 
 namespace quintara::bankgen {
 
-// SplitMix64: small, fast and fully specified here, so a seed gives the same bank on every
+// SplitMix64: small, fast and fully defined here, so a seed gives the same bank on every
 // compiler and standard library (the standard distributions are not portable).
 class Rng {
   public:

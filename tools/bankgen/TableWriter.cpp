@@ -33,21 +33,21 @@ void AppendEntry(const Entry& entry, int side, size_t index, std::string& out) {
 
 }  // namespace
 
-std::string TableFileName(const TableSpec& spec) {
-    return "Table" + spec.Name() + ".cpp";
+std::string TableFileName(const TableRules& rules) {
+    return "Table" + rules.Name() + ".cpp";
 }
 
 std::string TableSource(const BuiltTable& table, uint64_t seed) {
-    const TableSpec& spec = table.spec;
-    const int side = spec.box * spec.box;
+    const TableRules& rules = table.rules;
+    const int side = rules.box * rules.box;
     std::string out;
     out += "// Generated file, do not edit: rebuilt by `./quintara bank`\n";
     out += "// (tools/bankgen --out bank/tables --seed " + std::to_string(seed) + ").\n";
-    out += "// Table " + spec.Name() + ": " + std::to_string(table.entries.size()) +
+    out += "// Table " + rules.Name() + ": " + std::to_string(table.entries.size()) +
            " entries, each the puzzle half then the solution half.\n\n";
     out += "#include \"bank/tables/Tables.h\"\n\n";
     out += "namespace quintara::tables {\n\n";
-    out += "constexpr const char* const kTable" + spec.Name() + "[" +
+    out += "constexpr const char* const kTable" + rules.Name() + "[" +
            std::to_string(table.entries.size()) + "] = {\n";
     for (size_t i = 0; i < table.entries.size(); ++i) {
         AppendEntry(table.entries[i], side, i, out);
@@ -61,7 +61,7 @@ bool WriteTables(const std::filesystem::path& dir, const std::vector<BuiltTable>
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     for (const BuiltTable& table : bank) {
-        std::ofstream file(dir / TableFileName(table.spec), std::ios::binary | std::ios::trunc);
+        std::ofstream file(dir / TableFileName(table.rules), std::ios::binary | std::ios::trunc);
         file << TableSource(table, seed);
         if (!file) {
             return false;

@@ -9,7 +9,7 @@
 namespace quintara::bankgen {
 
 // File name of a table's source, e.g. "Table3E.cpp", and the array it defines, "kTable3E".
-std::string TableFileName(const TableSpec& spec);
+std::string TableFileName(const TableRules& rules);
 
 // The C++ source of one table: a header saying how it was made, then a constant array with one
 // string per entry (puzzle half, then solution half, split over lines at row boundaries).

@@ -55,8 +55,8 @@ bool AuditBank(const std::vector<BuiltTable>& bank) {
     bool sound = true;
     for (const BuiltTable& table : bank) {
         for (size_t i = 0; i < table.entries.size(); ++i, ++next) {
-            const std::string label = table.spec.Name() + "[" + std::to_string(i) + "]";
-            for (const auto& fault : quintara::bankgen::AuditEntry(table.spec, joined[next])) {
+            const std::string label = table.rules.Name() + "[" + std::to_string(i) + "]";
+            for (const auto& fault : quintara::bankgen::AuditEntry(table.rules, joined[next])) {
                 std::fprintf(stderr, "bankgen: %s: %s\n", label.c_str(), fault.c_str());
                 sound = false;
             }
@@ -79,9 +79,9 @@ void PrintMeans(const std::vector<BuiltTable>& bank) {
             }
         }
         std::printf("  table %s: %zu entries, mean givens %.2f (reference %.1f)\n",
-                    table.spec.Name().c_str(), table.entries.size(),
+                    table.rules.Name().c_str(), table.entries.size(),
                     static_cast<double>(givens) / static_cast<double>(table.entries.size()),
-                    table.spec.reference_mean);
+                    table.rules.reference_mean);
     }
 }
 

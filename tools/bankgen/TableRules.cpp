@@ -1,4 +1,4 @@
-#include "tools/bankgen/TableSpec.h"
+#include "tools/bankgen/TableRules.h"
 
 #include <array>
 
@@ -7,7 +7,7 @@ namespace quintara::bankgen {
 namespace {
 
 // Counts, given ranges and reference means per table; 25x25 means may drift by 2, others by 1.
-constexpr std::array<TableSpec, 9> kTables{{
+constexpr std::array<TableRules, 9> kTables{{
     {3, 'E', 100, 23, 27, 24.5, 1.0, Technique::kSingles},
     {3, 'M', 100, 22, 28, 24.5, 1.0, Technique::kLockedCandidates},
     {3, 'A', 100, 22, 27, 24.5, 1.0, Technique::kPairs},
@@ -21,11 +21,11 @@ constexpr std::array<TableSpec, 9> kTables{{
 
 }  // namespace
 
-std::string TableSpec::Name() const {
+std::string TableRules::Name() const {
     return std::to_string(box) + level;
 }
 
-std::span<const TableSpec> BankTables() {
+std::span<const TableRules> BankTables() {
     return kTables;
 }
 

@@ -10,7 +10,7 @@ namespace quintara::bankgen {
 
 // One table of the bank: its size and level, how many entries, the given-count range and mean
 // it aims at, and the technique set its puzzles need exactly.
-struct TableSpec {
+struct TableRules {
     int box;
     char level;
     int count;
@@ -25,7 +25,7 @@ struct TableSpec {
 };
 
 // The nine tables in their fixed order: 3E 3M 3A 4E 4M 4A 5E 5M 5A.
-std::span<const TableSpec> BankTables();
+std::span<const TableRules> BankTables();
 
 // The symbols of a box size, one character each.
 std::string_view SymbolsOf(int box);

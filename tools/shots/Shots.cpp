@@ -98,7 +98,9 @@ class Scene {
 };
 
 QImage Start() {
-    return Scene().Picture();
+    Scene scene;
+    scene.window.resize(kDesignSize);
+    return scene.Picture();
 }
 
 QImage Puzzle9() {

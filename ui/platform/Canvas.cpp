@@ -49,17 +49,18 @@ TCanvas::TCanvas(QPainter& painter)
     : painter_(painter),
       dots_per_inch_(painter.device() != nullptr ? painter.device()->logicalDpiY() : 96) {}
 
-const QFont& TCanvas::CurrentFont() {
-    if (Font.Name != built_name_ || Font.Size != built_size_ || Font.Style != built_style_) {
-        qt_font_ = QFont(Font.Name);
-        qt_font_.setPixelSize(FontPixelHeight(Font.Size, dots_per_inch_));
-        qt_font_.setBold((Font.Style & fsBold) != 0);
-        qt_font_.setItalic((Font.Style & fsItalic) != 0);
-        built_name_ = Font.Name;
-        built_size_ = Font.Size;
-        built_style_ = Font.Style;
+void TCanvas::UpdateFont() {
+    if (Font.Name == built_name_ && Font.Size == built_size_ && Font.Style == built_style_) {
+        return;
     }
-    return qt_font_;
+    qt_font_ = QFont(Font.Name);
+    qt_font_.setPixelSize(FontPixelHeight(Font.Size, dots_per_inch_));
+    qt_font_.setBold((Font.Style & fsBold) != 0);
+    qt_font_.setItalic((Font.Style & fsItalic) != 0);
+    metrics_ = QFontMetrics(qt_font_);
+    built_name_ = Font.Name;
+    built_size_ = Font.Size;
+    built_style_ = Font.Style;
 }
 
 void TCanvas::ApplyPen() {
@@ -78,23 +79,24 @@ void TCanvas::FillRect(const TRect& rect) {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    const QFont& font = CurrentFont();
-    const QFontMetrics metrics(font);
+    UpdateFont();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+    painter_.fillRect(QRect(x, y, metrics_.horizontalAdvance(text), metrics_.height()),
                       ToQColor(Brush.Color));
-    painter_.setFont(font);
+    painter_.setFont(qt_font_);
     painter_.setPen(ToQColor(Font.Color));
-    painter_.drawText(x, y + metrics.ascent(), text);
+    painter_.drawText(x, y + metrics_.ascent(), text);
 }
 
 int TCanvas::TextWidth(const QString& text) {
-    return QFontMetrics(CurrentFont()).horizontalAdvance(text);
+    UpdateFont();
+    return metrics_.horizontalAdvance(text);
 }
 
-int TCanvas::TextHeight(const QString& text) {
-    Q_UNUSED(text);
-    return QFontMetrics(CurrentFont()).height();
+// The height of the font's character cell, whatever the text.
+int TCanvas::TextHeight(const QString& /*text*/) {
+    UpdateFont();
+    return metrics_.height();
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

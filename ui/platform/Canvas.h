@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <cstdint>
 
@@ -76,7 +77,8 @@ class TCanvas {
     TFont Font;
 
   private:
-    const QFont& CurrentFont();
+    // Rebuilds the QFont and its metrics when the requested font changed.
+    void UpdateFont();
     void ApplyPen();
 
     QPainter& painter_;
@@ -85,6 +87,7 @@ class TCanvas {
     int pen_y_ = 0;
     // The QFont built for the last TFont seen, rebuilt only when the request changes.
     QFont qt_font_;
+    QFontMetrics metrics_{qt_font_};
     QString built_name_;
     int built_size_ = -1;
     TFontStyles built_style_ = 0;

@@ -17,6 +17,9 @@ namespace {
 // needs more has wandered into a dead end and a fresh attempt is cheaper.
 constexpr long kFillBudget = 2000;
 
+// Targets reach this far below the reference mean, and as far above as keeps it the centre.
+constexpr double kTargetReach = 2.5;
+
 int GivenCount(const Grid& puzzle) {
     return static_cast<int>(
         std::count_if(puzzle.begin(), puzzle.end(), [](int v) { return v >= 0; }));
@@ -110,8 +113,8 @@ void RemoveGivens(const Geometry& geometry, Technique technique, int target, int
 }  // namespace
 
 int DrawTarget(const TableRules& rules, Rng& rng) {
-    const int low =
-        std::max(rules.min_givens, static_cast<int>(std::lround(rules.reference_mean - 2.5)));
+    const int low = std::max(rules.min_givens,
+                             static_cast<int>(std::lround(rules.reference_mean - kTargetReach)));
     const int high =
         std::min(rules.max_givens, static_cast<int>(std::lround(2 * rules.reference_mean - low)));
     return low + rng.Below(high - low + 1);

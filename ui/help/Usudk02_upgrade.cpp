@@ -53,25 +53,39 @@ TfrmShowUpgrade::TfrmShowUpgrade(platform::Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Nuove versioni ?"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    auto* pnlMessage = Panel(this, Qt::white);
-    pnlMessage->setFixedHeight(kMessageHeight);
-    lblMsg = new QLabel(pnlMessage);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createMessageBand());
+    layout->addWidget(createNewsBand(), 1);
+    layout->addWidget(createCloseBand());
+}
+
+// White band on top with the message, in lines as the message breaks them.
+QWidget* TfrmShowUpgrade::createMessageBand() {
+    QWidget* band = Panel(this, Qt::white);
+    band->setFixedHeight(kMessageHeight);
+    lblMsg = new QLabel(band);
     lblMsg->setGeometry(0, 0, kClientWidth, kMessageHeight);
     lblMsg->setTextFormat(Qt::PlainText);
     lblMsg->setWordWrap(false);
     lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont messageFont = Verdana(13);
-    messageFont.setBold(true);
-    messageFont.setItalic(true);
-    lblMsg->setFont(messageFont);
-    QPalette messagePalette = lblMsg->palette();
-    messagePalette.setColor(QPalette::WindowText, Qt::blue);
-    lblMsg->setPalette(messagePalette);
+    QFont font = Verdana(13);
+    font.setBold(true);
+    font.setItalic(true);
+    lblMsg->setFont(font);
+    QPalette palette = lblMsg->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    lblMsg->setPalette(palette);
+    return band;
+}
 
-    auto* pnlNews = Panel(this, QColor(0xC0, 0xC0, 0xC0));
+// Silver band with the button to the news page.
+QWidget* TfrmShowUpgrade::createNewsBand() {
+    QWidget* band = Panel(this, QColor(0xC0, 0xC0, 0xC0));
     btnPuzzleDepotNews = new QPushButton(
         QIcon(QStringLiteral(":/quintara/news.png")),
-        QStringLiteral("Verifica se ci sono aggiornamenti, novita' o nuove versioni  !"), pnlNews);
+        QStringLiteral("Verifica se ci sono aggiornamenti, novita' o nuove versioni  !"), band);
     btnPuzzleDepotNews->setGeometry(0, 0, kNewsButtonWidth, kNewsButtonHeight);
     btnPuzzleDepotNews->setFont(Verdana(11));
     btnPuzzleDepotNews->setIconSize(QSize(32, 32));
@@ -79,23 +93,21 @@ TfrmShowUpgrade::TfrmShowUpgrade(platform::Services& services, QWidget* parent)
     btnPuzzleDepotNews->setAutoDefault(false);
     connect(btnPuzzleDepotNews, &QPushButton::clicked, this,
             &TfrmShowUpgrade::btnPuzzleDepotNewsClick);
+    return band;
+}
 
-    auto* pnlClose = Panel(this, palette().color(QPalette::Window));
-    pnlClose->setFixedHeight(kCloseBandHeight);
-    btnClose = new QPushButton(QStringLiteral("Chiudi"), pnlClose);
-    auto* closeLayout = new QHBoxLayout(pnlClose);
-    closeLayout->addStretch();
-    closeLayout->addWidget(btnClose);
-    closeLayout->addStretch();
+// Bottom band with "Chiudi", the default button, which closes with Cancel.
+QWidget* TfrmShowUpgrade::createCloseBand() {
+    QWidget* band = Panel(this, palette().color(QPalette::Window));
+    band->setFixedHeight(kCloseBandHeight);
+    btnClose = new QPushButton(QStringLiteral("Chiudi"), band);
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(pnlMessage);
-    layout->addWidget(pnlNews, 1);
-    layout->addWidget(pnlClose);
+    auto* layout = new QHBoxLayout(band);
+    layout->addStretch();
+    layout->addWidget(btnClose);
+    layout->addStretch();
+    return band;
 }
 
 void TfrmShowUpgrade::ShowNews(const QString& message) {

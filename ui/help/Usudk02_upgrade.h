@@ -34,6 +34,9 @@ class TfrmShowUpgrade : public QDialog {
   private:
     void btnPuzzleDepotNewsClick();
 
+    QWidget* createMessageBand();
+    QWidget* createNewsBand();
+    QWidget* createCloseBand();
     void centerOnScreen();
 
     platform::Services& services_;

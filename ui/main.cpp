@@ -10,7 +10,6 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintara"));
     QApplication::setDesktopFileName(QStringLiteral("quintara"));
     quintara::InitResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quintara/icon-48.png")));

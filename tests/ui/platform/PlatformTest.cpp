@@ -1,12 +1,16 @@
 // The platform layer's own rules: action-bound buttons, virtual keys, key preview, the drawn
 // grid's geometry and states, the canvas, the clock, the popup menu and the radio group.
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "support/RecordingServices.h"
@@ -16,6 +20,7 @@
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/KeyPreview.h"
 #include "ui/platform/PopupMenu.h"
+#include "ui/platform/QtServices.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/platform/VirtualKeys.h"
 
@@ -36,6 +41,25 @@ TVirtualKey X11Key(int key, Qt::KeyboardModifiers mods, quint32 keycode, quint32
 TVirtualKey QtKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     const QKeyEvent event(QEvent::KeyPress, key, mods);
     return VirtualKeyOf(event, NativeKeys::None);
+}
+
+// Runs `answer` on the next modal message box, polled: the box's own loop blocks the caller.
+void OnNextMessageBox(const std::function<void(QMessageBox*)>& answer) {
+    auto* poll = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr || clock->elapsed() > 3000) {
+            poll->stop();
+            poll->deleteLater();
+            delete clock;
+            if (box != nullptr) {
+                answer(box);
+            }
+        }
+    });
+    poll->start(10);
 }
 
 struct DrawnCell {
@@ -333,6 +357,29 @@ class PlatformTest : public QObject {
         menu.ClearItems();
         QVERIFY(menu.actions().isEmpty());
         QCOMPARE(command.text(), QStringLiteral("Hint! [F4]"));  // bound actions survive
+    }
+
+    void qtServicesAskWithYesAsDefaultAndEscapeAsCancel() {
+        QApplication::setApplicationName(QStringLiteral("Quintara"));
+        QtServices services;
+        QString title;
+        OnNextMessageBox([&title](QMessageBox* box) {
+            title = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(services.MessageDlg(QStringLiteral("Quit the current game ?")), DialogAnswer::Yes);
+        QCOMPARE(title, QStringLiteral("Quintara"));
+        OnNextMessageBox([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(services.MessageDlg(QStringLiteral("Quit the current game ?")),
+                 DialogAnswer::Cancel);
+        QString text;
+        OnNextMessageBox([&text](QMessageBox* box) {
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        services.ShowMessage(QStringLiteral("ENGINE ERROR: 001"));
+        QCOMPARE(text, QStringLiteral("ENGINE ERROR: 001"));
+        QVERIFY(qAbs(services.Now().msecsTo(QDateTime::currentDateTime())) < 5000);
     }
 
     void radioGroupReplacesItemsByPosition() {

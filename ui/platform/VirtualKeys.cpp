@@ -112,8 +112,10 @@ TVirtualKey FromQtKey(int key) {
 }  // namespace
 
 NativeKeys CurrentNativeKeys() {
-    return QGuiApplication::platformName() == QLatin1String("xcb") ? NativeKeys::X11
-                                                                   : NativeKeys::None;
+    const QString platform = QGuiApplication::platformName();
+    const bool xkb =
+        platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    return xkb ? NativeKeys::X11 : NativeKeys::None;
 }
 
 TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native) {

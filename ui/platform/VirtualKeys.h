@@ -52,8 +52,8 @@ inline constexpr TShiftState ssShift = 0x01;
 inline constexpr TShiftState ssAlt = 0x02;
 inline constexpr TShiftState ssCtrl = 0x04;
 
-// Where the native key data of an event comes from: X11 reports the keycode (evdev + 8) and the
-// keysym; other platforms are read through Qt::Key alone.
+// Where the native key data of an event comes from: X11 and Wayland report the xkb keycode
+// (evdev + 8) and keysym; other platforms are read through Qt::Key alone.
 enum class NativeKeys { X11, None };
 
 // The platform the application runs on, for VirtualKeyOf.

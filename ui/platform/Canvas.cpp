@@ -1,7 +1,6 @@
-// The Windows-style canvas over QPainter.
+// The Windows-style canvas over QPainter, and the cache of fonts and shaped texts behind it.
 #include "ui/platform/Canvas.h"
 
-#include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -34,6 +33,14 @@ double AngleOnEllipse(const QRectF& box, int x, int y) {
     return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
 }
 
+QFont BuildFont(const TFont& request, int dots_per_inch) {
+    QFont font(request.Name);
+    font.setPixelSize(FontPixelHeight(request.Size, dots_per_inch));
+    font.setBold((request.Style & fsBold) != 0);
+    font.setItalic((request.Style & fsItalic) != 0);
+    return font;
+}
+
 }  // namespace
 
 QColor ToQColor(TColor color) {
@@ -45,22 +52,71 @@ int FontPixelHeight(int points, int dots_per_inch) {
     return (points * dots_per_inch + 36) / 72;
 }
 
-TCanvas::TCanvas(QPainter& painter)
-    : painter_(painter),
-      dots_per_inch_(painter.device() != nullptr ? painter.device()->logicalDpiY() : 96) {}
+TTextCache::Face::Face(const TFont& request, int dpi, uint64_t id)
+    : name(request.Name),
+      size(request.Size),
+      style(request.Style),
+      dots_per_inch(dpi),
+      serial(id),
+      font(BuildFont(request, dpi)),
+      metrics(font),
+      ascent(metrics.ascent()),
+      height(metrics.height()) {}
 
-void TCanvas::UpdateFont() {
-    if (Font.Name == built_name_ && Font.Size == built_size_ && Font.Style == built_style_) {
-        return;
+bool TTextCache::Face::Serves(const TFont& request, int dpi) const {
+    return request.Size == size && request.Style == style && dpi == dots_per_inch &&
+           request.Name == name;
+}
+
+int TTextCache::Face::Width(const QString& text) {
+    if (const auto found = widths_.constFind(text); found != widths_.constEnd()) {
+        return found.value();
     }
-    qt_font_ = QFont(Font.Name);
-    qt_font_.setPixelSize(FontPixelHeight(Font.Size, dots_per_inch_));
-    qt_font_.setBold((Font.Style & fsBold) != 0);
-    qt_font_.setItalic((Font.Style & fsItalic) != 0);
-    metrics_ = QFontMetrics(qt_font_);
-    built_name_ = Font.Name;
-    built_size_ = Font.Size;
-    built_style_ = Font.Style;
+    if (widths_.size() >= kMaxTextsPerFace) {
+        widths_.clear();
+    }
+    return widths_.insert(text, metrics.horizontalAdvance(text)).value();
+}
+
+const QStaticText& TTextCache::Face::Laid(const QString& text) {
+    if (const auto found = laid_.constFind(text); found != laid_.constEnd()) {
+        return found.value();
+    }
+    if (laid_.size() >= kMaxTextsPerFace) {
+        laid_.clear();
+    }
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    return laid_.insert(text, laid).value();
+}
+
+TTextCache::Face& TTextCache::FaceFor(const TFont& request, int dots_per_inch) {
+    if (last_ < faces_.size() && faces_[last_]->Serves(request, dots_per_inch)) {
+        return *faces_[last_];
+    }
+    for (std::size_t i = 0; i < faces_.size(); ++i) {
+        if (faces_[i]->Serves(request, dots_per_inch)) {
+            last_ = i;
+            return *faces_[i];
+        }
+    }
+    if (faces_.size() >= kMaxFaces) {
+        faces_.clear();
+    }
+    faces_.push_back(std::make_unique<Face>(request, dots_per_inch, ++faces_built_));
+    last_ = faces_.size() - 1;
+    return *faces_.back();
+}
+
+TCanvas::TCanvas(QPainter& painter, TTextCache* cache)
+    : painter_(painter),
+      dots_per_inch_(painter.device() != nullptr ? painter.device()->logicalDpiY() : 96),
+      own_cache_(cache == nullptr ? std::make_unique<TTextCache>() : nullptr),
+      cache_(cache != nullptr ? *cache : *own_cache_) {}
+
+TTextCache::Face& TCanvas::CurrentFace() {
+    return cache_.FaceFor(Font, dots_per_inch_);
 }
 
 void TCanvas::ApplyPen() {
@@ -79,24 +135,29 @@ void TCanvas::FillRect(const TRect& rect) {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-    UpdateFont();
+    TTextCache::Face& face = CurrentFace();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_.fillRect(QRect(x, y, metrics_.horizontalAdvance(text), metrics_.height()),
-                      ToQColor(Brush.Color));
-    painter_.setFont(qt_font_);
+    painter_.fillRect(QRect(x, y, face.Width(text), face.height), ToQColor(Brush.Color));
+    if (painter_serial_ != face.serial) {
+        painter_.setFont(face.font);
+        painter_serial_ = face.serial;
+    }
     painter_.setPen(ToQColor(Font.Color));
-    painter_.drawText(x, y + metrics_.ascent(), text);
+    // One character is what a cell shows; longer texts are rare enough to lay out each time.
+    if (text.size() == 1) {
+        painter_.drawStaticText(x, y, face.Laid(text));
+    } else {
+        painter_.drawText(x, y + face.ascent, text);
+    }
 }
 
 int TCanvas::TextWidth(const QString& text) {
-    UpdateFont();
-    return metrics_.horizontalAdvance(text);
+    return CurrentFace().Width(text);
 }
 
 // The height of the font's character cell, whatever the text.
 int TCanvas::TextHeight(const QString& /*text*/) {
-    UpdateFont();
-    return metrics_.height();
+    return CurrentFace().height;
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {

@@ -2,8 +2,12 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -55,11 +59,54 @@ struct TFont {
 
 int FontPixelHeight(int points, int dots_per_inch);
 
+// The built fonts and shaped texts of a canvas, kept by whoever repaints often (the drawn grid)
+// so that shaping is paid once per font and text rather than at every cell of every repaint.
+// Bounded: a full table is emptied and refilled from what is drawn next.
+class TTextCache {
+  public:
+    // One requested font at one resolution: the QFont, its metrics and its texts.
+    struct Face {
+        Face(const TFont& request, int dpi, uint64_t id);
+
+        int Width(const QString& text);
+        // The text laid out once for drawing.
+        const QStaticText& Laid(const QString& text);
+        bool Serves(const TFont& request, int dpi) const;
+
+        QString name;
+        int size;
+        TFontStyles style;
+        int dots_per_inch;
+        // Unique over the cache's life, so a face built where an emptied one lived is told apart.
+        uint64_t serial;
+        QFont font;
+        QFontMetrics metrics;
+        int ascent;
+        int height;
+
+      private:
+        QHash<QString, int> widths_;
+        QHash<QString, QStaticText> laid_;
+    };
+
+    static constexpr std::size_t kMaxFaces = 8;
+    static constexpr qsizetype kMaxTextsPerFace = 256;
+
+    // The face for a request; valid until the next call.
+    Face& FaceFor(const TFont& request, int dots_per_inch);
+
+  private:
+    std::vector<std::unique_ptr<Face>> faces_;
+    std::size_t last_ = 0;
+    uint64_t faces_built_ = 0;
+};
+
 // The drawing surface handed to a cell-draw handler: the Windows canvas calls over QPainter.
-// Pen, brush and font are plain fields, read at each drawing call.
+// Pen, brush and font are plain fields, read at each drawing call. Without a cache of its own
+// the canvas keeps one for its lifetime.
 class TCanvas {
   public:
-    explicit TCanvas(QPainter& painter);
+    explicit TCanvas(QPainter& painter, TTextCache* cache = nullptr);
 
     void FillRect(const TRect& rect);
     // Text with its top-left corner at (x, y), on the brush colour.
@@ -77,20 +124,17 @@ class TCanvas {
     TFont Font;
 
   private:
-    // Rebuilds the QFont and its metrics when the requested font changed.
-    void UpdateFont();
+    TTextCache::Face& CurrentFace();
     void ApplyPen();
 
     QPainter& painter_;
     int dots_per_inch_;
     int pen_x_ = 0;
     int pen_y_ = 0;
-    // The QFont built for the last TFont seen, rebuilt only when the request changes.
-    QFont qt_font_;
-    QFontMetrics metrics_{qt_font_};
-    QString built_name_;
-    int built_size_ = -1;
-    TFontStyles built_style_ = 0;
+    std::unique_ptr<TTextCache> own_cache_;
+    TTextCache& cache_;
+    // The face whose font the painter holds, so it is not set again for every text.
+    uint64_t painter_serial_ = 0;
 };
 
 }  // namespace quintara::platform

@@ -164,7 +164,7 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
     const QPoint origin = contentsRect().topLeft();
     const int first_col = std::max(0, (area.left() - origin.x()) / std::max(ColumnPitch(), 1));
     const int first_row = std::max(0, (area.top() - origin.y()) / std::max(RowPitch(), 1));
-    TCanvas canvas(painter);
+    TCanvas canvas(painter, &text_cache_);
     canvas_ = &canvas;
     for (int r = first_row; r < row_count_; ++r) {
         const TRect row_rect = CellRect(0, r);

@@ -132,6 +132,8 @@ class TDrawGrid : public QWidget {
     int col_ = 0;
     int row_ = 0;
     TCanvas* canvas_ = nullptr;
+    // Fonts and shaped symbols outlive a repaint: every cell draws from the same few.
+    TTextCache text_cache_;
 };
 
 }  // namespace quintara::platform

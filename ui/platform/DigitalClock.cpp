@@ -2,7 +2,10 @@
 #include "ui/platform/DigitalClock.h"
 
 #include <QDateTime>
+#include <QPainter>
+#include <QPainterPath>
 
+#include "ui/platform/Canvas.h"
 #include "ui/platform/Services.h"
 
 namespace quintara::platform {
@@ -13,6 +16,28 @@ constexpr qint64 kSecondsPerMinute = 60;
 constexpr qint64 kSecondsPerHour = 3600;
 constexpr qint64 kSecondsPerDay = 86400;
 
+// The outline is stroked on the glyphs' edges, so half of it shows outside the silver.
+constexpr qreal kOutlineWidth = 2.0;
+// Room between the digits, so neighbouring outlines do not run together.
+constexpr qreal kDigitSpacing = 2.0;
+constexpr QPointF kShadowOffset(1.5, 1.5);
+const QColor kOutlineColor(40, 40, 48);
+const QColor kShadowColor(0, 0, 0, 110);
+
+// The text's glyphs centred in `face`, placed on its baseline.
+QPainterPath CentredText(const QString& text, QFont font, const QRect& face) {
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kDigitSpacing);
+    const QFontMetricsF metrics(font);
+    // The spacing also follows the last digit; it is not part of what shows.
+    const qreal width = metrics.horizontalAdvance(text) - kDigitSpacing;
+    const qreal x = face.left() + (face.width() - width) / 2.0;
+    const qreal baseline =
+        face.top() + (face.height() + metrics.ascent() - metrics.descent()) / 2.0;
+    QPainterPath path;
+    path.addText(QPointF(x, baseline), font, text);
+    return path;
+}
+
 }  // namespace
 
 TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
@@ -20,8 +45,11 @@ TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(QStringLiteral("color: silver; background: transparent;"));
+    // Nothing fills the background: the panel behind shows through.
+    setAutoFillBackground(false);
+    QPalette digits = palette();
+    digits.setColor(QPalette::WindowText, ToQColor(clSilver));
+    setPalette(digits);
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, &TDigitalClock::Refresh);
     timer_.start();
@@ -41,6 +69,18 @@ void TDigitalClock::Refresh() {
 void TDigitalClock::showEvent(QShowEvent* event) {
     Refresh();
     QLabel::showEvent(event);
+}
+
+void TDigitalClock::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(contentsRect());
+    const QPainterPath digits = CentredText(text(), font(), contentsRect());
+    painter.fillPath(digits.translated(kShadowOffset), kShadowColor);
+    painter.strokePath(
+        digits, QPen(kOutlineColor, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(digits, palette().color(QPalette::WindowText));
 }
 
 }  // namespace quintara::platform

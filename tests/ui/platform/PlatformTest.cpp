@@ -313,6 +313,73 @@ class PlatformTest : public QObject {
         QCOMPARE(image.pixelColor(3, 3), QColor(Qt::white));  // Bottom exclusive
     }
 
+    // Text drawn from the canvas's cache lands on the same pixels, with the same widths, as text
+    // laid out afresh: in both weights alternating cell by cell, at every grid font size, on
+    // the first repaint that fills the cache and on the next that reads it.
+    void cachedTextMatchesFreshText() {
+        const QString symbols = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXY");
+        const auto font_of = [](int points, int index) {
+            return TFont{QStringLiteral("MS Sans Serif"), points,
+                         TFontStyles(index % 2 ? fsBold : 0), index % 3 ? clBlack : clBlue};
+        };
+        for (int points = 8; points <= 16; ++points) {
+            const QSize size(static_cast<int>(symbols.size()) * 24, 30);
+            QImage fresh(size, QImage::Format_RGB32);
+            fresh.fill(Qt::white);
+            {
+                QPainter painter(&fresh);
+                for (int i = 0; i < symbols.size(); ++i) {
+                    const TFont request = font_of(points, i);
+                    QFont font(request.Name);
+                    font.setPixelSize(FontPixelHeight(points, 96));
+                    font.setBold(request.Style == fsBold);
+                    painter.setFont(font);
+                    painter.setPen(ToQColor(request.Color));
+                    painter.drawText(i * 24, 4 + QFontMetrics(font).ascent(), symbols.mid(i, 1));
+                }
+            }
+            TTextCache cache;
+            for (int repaint = 0; repaint < 2; ++repaint) {
+                QImage cached(size, QImage::Format_RGB32);
+                cached.fill(Qt::white);
+                QPainter painter(&cached);
+                TCanvas canvas(painter, &cache);
+                for (int i = 0; i < symbols.size(); ++i) {
+                    canvas.Font = font_of(points, i);
+                    const QString symbol = symbols.mid(i, 1);
+                    QFont font(canvas.Font.Name);
+                    font.setPixelSize(FontPixelHeight(points, 96));
+                    font.setBold(canvas.Font.Style == fsBold);
+                    QCOMPARE(canvas.TextWidth(symbol),
+                             QFontMetrics(font).horizontalAdvance(symbol));
+                    QCOMPARE(canvas.TextHeight(symbol), QFontMetrics(font).height());
+                    canvas.TextOut(i * 24, 4, symbol);
+                }
+                painter.end();
+                QCOMPARE(cached, fresh);
+            }
+        }
+    }
+
+    // A cache filled past its bounds starts over and still answers right.
+    void textCacheStaysBounded() {
+        QImage image(8, 8, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TTextCache cache;
+        TCanvas canvas(painter, &cache);
+        for (int points = 1; points <= int(TTextCache::kMaxFaces) * 2; ++points) {
+            canvas.Font.Size = points;
+            QVERIFY(canvas.TextHeight(QStringLiteral("8")) > 0);
+        }
+        canvas.Font.Size = 8;
+        const int eight = canvas.TextWidth(QStringLiteral("8"));
+        for (int i = 0; i < TTextCache::kMaxTextsPerFace * 2; ++i) {
+            canvas.TextWidth(QString::number(i));
+        }
+        QCOMPARE(canvas.TextWidth(QStringLiteral("8")), eight);
+        QCOMPARE(canvas.TextWidth(QStringLiteral("88")), 2 * eight);
+    }
+
     void clockShowsTimePlusOffset() {
         quintara::testing::RecordingServices services;
         services.now = QDateTime(QDate(2026, 3, 14), QTime(0, 0, 10));
@@ -327,6 +394,41 @@ class PlatformTest : public QObject {
         clock.show();
         services.now = services.now.addSecs(1);
         QTRY_COMPARE_WITH_TIMEOUT(clock.text(), QStringLiteral("02:03:15"), 2500);
+    }
+
+    // Silver digits with a dark edge on the panel behind, which shows through between them.
+    void clockDigitsAreSilverOnADarkEdge() {
+        quintara::testing::RecordingServices services;
+        services.now = QDateTime(QDate(2026, 3, 14), QTime(18, 48, 8));
+        const QColor panel(0xF0, 0xF0, 0xF0);
+        QWidget behind;
+        QPalette palette = behind.palette();
+        palette.setColor(QPalette::Window, panel);
+        behind.setPalette(palette);
+        behind.setAutoFillBackground(true);
+        behind.resize(200, 60);
+        auto* clock = new TDigitalClock(services, &behind);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPixelSize(19);
+        font.setBold(true);
+        clock->setFont(font);
+        clock->setGeometry(10, 10, 156, 32);
+        behind.show();
+        const QImage image = behind.grab(clock->geometry()).toImage();
+        int silver = 0;
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                silver += pixel == ToQColor(clSilver) ? 1 : 0;
+                dark += pixel.lightness() < 80 ? 1 : 0;
+            }
+        }
+        QVERIFY(silver > 40);
+        QVERIFY(dark > 40);
+        const QRect face = clock->contentsRect();
+        QCOMPARE(image.pixelColor(face.left() + 2, face.center().y()), panel);
+        QCOMPARE(image.pixelColor(face.right() - 2, face.top() + 1), panel);
     }
 
     void popupMenuItems() {

@@ -52,74 +52,75 @@ void TsdBoard::CopyUsedCells(CellTable& puzzle, CellTable& solution) const {
     }
 }
 
-void TsdBoard::MoveCell(const CellTable& old_puzzle, const CellTable& old_solution, int32_t row,
-                        int32_t column, int32_t from_row, int32_t from_column) {
-    PuzzleCells[row][column] = old_puzzle[from_row][from_column];
-    SolutionCells[row][column] = old_solution[from_row][from_column];
+TsdBoard::LineMap TsdBoard::UnmovedLines() const {
+    LineMap source{};
+    for (int32_t line = 0; line < GridSize; ++line) {
+        source[line] = line;
+    }
+    return source;
+}
+
+void TsdBoard::MoveLines(Axis axis, const LineMap& source) {
+    // Every value is read from the copies, so lines can trade places in one pass.
+    CellTable old_puzzle;
+    CellTable old_solution;
+    CopyUsedCells(old_puzzle, old_solution);
+    for (int32_t line = 0; line < GridSize; ++line) {
+        const int32_t from = source[line];
+        if (from == line) {
+            continue;
+        }
+        if (axis == Axis::kRows) {
+            std::copy_n(old_puzzle[from].begin(), GridSize, PuzzleCells[line].begin());
+            std::copy_n(old_solution[from].begin(), GridSize, SolutionCells[line].begin());
+            continue;
+        }
+        for (int32_t row = 0; row < GridSize; ++row) {
+            PuzzleCells[row][line] = old_puzzle[row][from];
+            SolutionCells[row][line] = old_solution[row][from];
+        }
+    }
+}
+
+void TsdBoard::ReorderInsideGroup(const char* operation, Axis axis, int32_t group,
+                                  const Permutation& p) {
+    if (!SupportedSize(operation, BoxSize) || !AcceptsReorder(group, p)) {
+        return;
+    }
+    LineMap source = UnmovedLines();
+    for (int32_t k = 0; k < BoxSize; ++k) {
+        source[group * BoxSize + k] = group * BoxSize + p[k];
+    }
+    MoveLines(axis, source);
+}
+
+void TsdBoard::ReorderGroups(const char* operation, Axis axis, const Permutation& p) {
+    if (!SupportedSize(operation, BoxSize) || !AcceptsReorder(0, p)) {
+        return;
+    }
+    LineMap source = UnmovedLines();
+    for (int32_t group = 0; group < BoxSize; ++group) {
+        for (int32_t offset = 0; offset < BoxSize; ++offset) {
+            source[group * BoxSize + offset] = p[group] * BoxSize + offset;
+        }
+    }
+    MoveLines(axis, source);
 }
 
 void TsdBoard::reorderColsOfGroup(int32_t group, Permutation p) {
-    if (!SupportedSize("reorderColsOfGroup", BoxSize) || !AcceptsReorder(group, p)) {
-        return;
-    }
-    CellTable old_puzzle;
-    CellTable old_solution;
-    CopyUsedCells(old_puzzle, old_solution);
-    const int32_t first = group * BoxSize;
-    for (int32_t k = 0; k < BoxSize; ++k) {
-        for (int32_t row = 0; row < GridSize; ++row) {
-            MoveCell(old_puzzle, old_solution, row, first + k, row, first + p[k]);
-        }
-    }
+    ReorderInsideGroup("reorderColsOfGroup", Axis::kColumns, group, p);
 }
 
 void TsdBoard::reorderRowsOfGroup(int32_t group, Permutation p) {
-    if (!SupportedSize("reorderRowsOfGroup", BoxSize) || !AcceptsReorder(group, p)) {
-        return;
-    }
-    CellTable old_puzzle;
-    CellTable old_solution;
-    CopyUsedCells(old_puzzle, old_solution);
-    const int32_t first = group * BoxSize;
-    for (int32_t k = 0; k < BoxSize; ++k) {
-        for (int32_t column = 0; column < GridSize; ++column) {
-            MoveCell(old_puzzle, old_solution, first + k, column, first + p[k], column);
-        }
-    }
+    ReorderInsideGroup("reorderRowsOfGroup", Axis::kRows, group, p);
 }
 
 void TsdBoard::reorderColGroups(Permutation p) {
-    if (!SupportedSize("reorderColGroups", BoxSize) || !AcceptsReorder(0, p)) {
-        return;
-    }
-    CellTable old_puzzle;
-    CellTable old_solution;
-    CopyUsedCells(old_puzzle, old_solution);
-    for (int32_t group = 0; group < BoxSize; ++group) {
-        for (int32_t offset = 0; offset < BoxSize; ++offset) {
-            for (int32_t row = 0; row < GridSize; ++row) {
-                MoveCell(old_puzzle, old_solution, row, group * BoxSize + offset, row,
-                         p[group] * BoxSize + offset);
-            }
-        }
-    }
+    ReorderGroups("reorderColGroups", Axis::kColumns, p);
 }
 
 void TsdBoard::reorderRowGroups(Permutation p) {
-    if (!SupportedSize("reorderRowGroups", BoxSize) || !AcceptsReorder(0, p)) {
-        return;
-    }
-    CellTable old_puzzle;
-    CellTable old_solution;
-    CopyUsedCells(old_puzzle, old_solution);
-    for (int32_t group = 0; group < BoxSize; ++group) {
-        for (int32_t offset = 0; offset < BoxSize; ++offset) {
-            for (int32_t column = 0; column < GridSize; ++column) {
-                MoveCell(old_puzzle, old_solution, group * BoxSize + offset, column,
-                         p[group] * BoxSize + offset, column);
-            }
-        }
-    }
+    ReorderGroups("reorderRowGroups", Axis::kRows, p);
 }
 
 void TsdBoard::PickDerangement3(Permutation& p) const {

@@ -85,9 +85,14 @@ class TsdBoard {
     bool InGrid(int32_t row, int32_t column) const;
     bool SupportedSize(const char* operation, int32_t size);
     bool AcceptsReorder(int32_t group, const Permutation& p) const;
+    // The reorders as line moves: new line i := old line source[i], rows or columns, both grids.
+    enum class Axis { kRows, kColumns };
+    using LineMap = std::array<int32_t, kTableSide>;
+    LineMap UnmovedLines() const;
     void CopyUsedCells(CellTable& puzzle, CellTable& solution) const;
-    void MoveCell(const CellTable& old_puzzle, const CellTable& old_solution, int32_t row,
-                  int32_t column, int32_t from_row, int32_t from_column);
+    void MoveLines(Axis axis, const LineMap& source);
+    void ReorderInsideGroup(const char* operation, Axis axis, int32_t group, const Permutation& p);
+    void ReorderGroups(const char* operation, Axis axis, const Permutation& p);
     char CharOfCell(int32_t value) const;
     void ExportCells(const CellTable& cells, CharGrid& grid) const;
     void AppendToCode(const Permutation& p, bool with_separator);

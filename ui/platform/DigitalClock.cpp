@@ -12,6 +12,7 @@ namespace quintara::platform {
 
 namespace {
 
+constexpr qint64 kMsPerSecond = 1000;
 constexpr qint64 kSecondsPerMinute = 60;
 constexpr qint64 kSecondsPerHour = 3600;
 constexpr qint64 kSecondsPerDay = 86400;
@@ -56,10 +57,15 @@ TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
     Refresh();
 }
 
+// Counted on the wall clock the offset was read from: adding real seconds would put the shown
+// time an hour off on the days the clocks change.
 QString TDigitalClock::TimeText() const {
     const qint64 offset = TimeOffset.Days * kSecondsPerDay + TimeOffset.Hours * kSecondsPerHour +
                           TimeOffset.Minutes * kSecondsPerMinute + TimeOffset.Seconds;
-    return services_.Now().addSecs(offset).toString(QStringLiteral("HH:mm:ss"));
+    const qint64 now = services_.Now().time().msecsSinceStartOfDay() / kMsPerSecond;
+    const qint64 of_day = ((now + offset) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(of_day * kMsPerSecond))
+        .toString(QStringLiteral("HH:mm:ss"));
 }
 
 void TDigitalClock::Refresh() {

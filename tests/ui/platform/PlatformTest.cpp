@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -394,6 +395,22 @@ class PlatformTest : public QObject {
         clock.show();
         services.now = services.now.addSecs(1);
         QTRY_COMPARE_WITH_TIMEOUT(clock.text(), QStringLiteral("02:03:15"), 2500);
+    }
+
+    // On the days the clocks change, a game started at 10:00 shows 00:00:00 at its start: the
+    // offset counts on the wall clock, not across the hour that was skipped or repeated.
+    void clockAddsTheOffsetOnTheWallClock() {
+        const QTimeZone rome("Europe/Rome");
+        if (!rome.isValid()) {
+            QSKIP("no time zone data");
+        }
+        quintara::testing::RecordingServices services;
+        TDigitalClock clock(services);
+        clock.TimeOffset.Hours = -10;
+        for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
+            services.now = QDateTime(day, QTime(10, 0, 0), rome);
+            QCOMPARE(clock.TimeText(), QStringLiteral("00:00:00"));
+        }
     }
 
     // Silver digits with a dark edge on the panel behind, which shows through between them.

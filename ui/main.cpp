@@ -1,6 +1,8 @@
 // Quintara: the main window first, then the news dialog, then the event loop.
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
+#include <QStyle>
 
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/QtServices.h"
@@ -19,6 +21,11 @@ int main(int argc, char* argv[]) {
     quintara::TfrmShowUpgrade frmShowUpgrade(services, &frmSudoku);
     frmSudoku.frmShowUpgrade = &frmShowUpgrade;
 
+    // Opens maximized; restored, it stands centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frmSudoku.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                  frmSudoku.size(), screen->availableGeometry()));
+    }
     frmSudoku.showMaximized();
     return QApplication::exec();
 }

@@ -58,6 +58,49 @@ TVirtualKey FromKeypad(int key) {
     }
 }
 
+// Character keys other than letters and digits. Without the physical key only the character is
+// known, so the punctuation keys get their US-layout codes and any other character key (a shifted
+// digit, an accented letter) a code of its own: it reaches the grid and enters nothing.
+TVirtualKey FromPunctuation(int key) {
+    switch (key) {
+        case Qt::Key_Semicolon:
+        case Qt::Key_Colon:
+            return VK_OEM_1;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus:
+            return VK_OEM_PLUS;
+        case Qt::Key_Comma:
+        case Qt::Key_Less:
+            return VK_OEM_COMMA;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore:
+            return VK_OEM_MINUS;
+        case Qt::Key_Period:
+        case Qt::Key_Greater:
+            return VK_OEM_PERIOD;
+        case Qt::Key_Slash:
+        case Qt::Key_Question:
+            return VK_OEM_2;
+        case Qt::Key_QuoteLeft:
+        case Qt::Key_AsciiTilde:
+            return VK_OEM_3;
+        case Qt::Key_BracketLeft:
+        case Qt::Key_BraceLeft:
+            return VK_OEM_4;
+        case Qt::Key_Backslash:
+        case Qt::Key_Bar:
+            return VK_OEM_5;
+        case Qt::Key_BracketRight:
+        case Qt::Key_BraceRight:
+            return VK_OEM_6;
+        case Qt::Key_Apostrophe:
+        case Qt::Key_QuoteDbl:
+            return VK_OEM_7;
+        default:
+            return key > Qt::Key_Space && key <= Qt::Key_ydiaeresis ? VK_OEM_8 : 0;
+    }
+}
+
 TVirtualKey FromQtKey(int key) {
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
         return static_cast<TVirtualKey>(key);  // Qt::Key uses the upper-case ASCII codes here
@@ -104,8 +147,22 @@ TVirtualKey FromQtKey(int key) {
             return VK_INSERT;
         case Qt::Key_Delete:
             return VK_DELETE;
+        case Qt::Key_Pause:
+            return VK_PAUSE;
+        case Qt::Key_CapsLock:
+            return VK_CAPITAL;
+        case Qt::Key_NumLock:
+            return VK_NUMLOCK;
+        case Qt::Key_ScrollLock:
+            return VK_SCROLL;
+        case Qt::Key_Print:
+            return VK_SNAPSHOT;
+        case Qt::Key_Meta:
+            return VK_LWIN;
+        case Qt::Key_Menu:
+            return VK_APPS;
         default:
-            return 0;
+            return FromPunctuation(key);
     }
 }
 

@@ -17,6 +17,8 @@ inline constexpr TVirtualKey VK_RETURN = 0x0D;
 inline constexpr TVirtualKey VK_SHIFT = 0x10;
 inline constexpr TVirtualKey VK_CONTROL = 0x11;
 inline constexpr TVirtualKey VK_MENU = 0x12;
+inline constexpr TVirtualKey VK_PAUSE = 0x13;
+inline constexpr TVirtualKey VK_CAPITAL = 0x14;
 inline constexpr TVirtualKey VK_ESCAPE = 0x1B;
 inline constexpr TVirtualKey VK_SPACE = 0x20;
 inline constexpr TVirtualKey VK_PRIOR = 0x21;
@@ -27,8 +29,11 @@ inline constexpr TVirtualKey VK_LEFT = 0x25;
 inline constexpr TVirtualKey VK_UP = 0x26;
 inline constexpr TVirtualKey VK_RIGHT = 0x27;
 inline constexpr TVirtualKey VK_DOWN = 0x28;
+inline constexpr TVirtualKey VK_SNAPSHOT = 0x2C;
 inline constexpr TVirtualKey VK_INSERT = 0x2D;
 inline constexpr TVirtualKey VK_DELETE = 0x2E;
+inline constexpr TVirtualKey VK_LWIN = 0x5B;
+inline constexpr TVirtualKey VK_APPS = 0x5D;
 inline constexpr TVirtualKey VK_NUMPAD0 = 0x60;
 inline constexpr TVirtualKey VK_NUMPAD9 = 0x69;
 inline constexpr TVirtualKey VK_MULTIPLY = 0x6A;
@@ -45,6 +50,21 @@ inline constexpr TVirtualKey VK_F8 = 0x77;
 inline constexpr TVirtualKey VK_F9 = 0x78;
 inline constexpr TVirtualKey VK_F10 = 0x79;
 inline constexpr TVirtualKey VK_F12 = 0x7B;
+inline constexpr TVirtualKey VK_NUMLOCK = 0x90;
+inline constexpr TVirtualKey VK_SCROLL = 0x91;
+// Punctuation keys of the main keyboard, named by their US-layout characters.
+inline constexpr TVirtualKey VK_OEM_1 = 0xBA;       // ; :
+inline constexpr TVirtualKey VK_OEM_PLUS = 0xBB;    // = +
+inline constexpr TVirtualKey VK_OEM_COMMA = 0xBC;   // , <
+inline constexpr TVirtualKey VK_OEM_MINUS = 0xBD;   // - _
+inline constexpr TVirtualKey VK_OEM_PERIOD = 0xBE;  // . >
+inline constexpr TVirtualKey VK_OEM_2 = 0xBF;       // / ?
+inline constexpr TVirtualKey VK_OEM_3 = 0xC0;       // ` ~
+inline constexpr TVirtualKey VK_OEM_4 = 0xDB;       // [ {
+inline constexpr TVirtualKey VK_OEM_5 = 0xDC;       // \ |
+inline constexpr TVirtualKey VK_OEM_6 = 0xDD;       // ] }
+inline constexpr TVirtualKey VK_OEM_7 = 0xDE;       // ' "
+inline constexpr TVirtualKey VK_OEM_8 = 0xDF;       // any other character key
 
 // The modifiers held with a key or a mouse button: a set of the flags below.
 using TShiftState = uint8_t;

@@ -133,10 +133,11 @@ class StateTest : public QObject {
     }
 
     // Keys that start nothing reach the grid, whose key handler then tells how to play.
-    void functionKeysAtStart() {
+    void keysThatStartNothingAtStart() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        for (Qt::Key key : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F9}) {
+        for (Qt::Key key : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F9,
+                            Qt::Key_Minus, Qt::Key_Period, Qt::Key_CapsLock}) {
             h.services.messages.clear();
             h.Key(key);
             QCOMPARE(w.GameState, gsNone);

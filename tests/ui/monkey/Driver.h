@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QPoint>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Events.h"
+#include "Model.h"
+#include "MonkeyServices.h"
+
+class QMenu;
+class QWidget;
+
+namespace quintara {
+class TfrmSudoku;
+}
+
+namespace quintara::monkey {
+
+// How much of the game a run reached, so a summary shows the monkey did get there.
+struct Tally {
+    size_t puzzles = 0;              // generations
+    size_t congratulations = 0;      // completed games
+    size_t questions = 0;            // quit questions answered
+    size_t news = 0;                 // news dialogs worked
+    size_t pages = 0;                // web pages opened
+    size_t messages = 0;             // other message boxes
+    size_t menus = 0;                // context menus opened
+    size_t menu_items = 0;           // items chosen in them
+    size_t closes = 0;               // windows closed mid-run
+    std::array<size_t, 6> states{};  // events that ended in each game state
+    Tally& operator+=(const Tally& other);
+    std::string Summary() const;
+};
+
+// The real game window, offscreen, with the monkey's services and the model that shadows it.
+// Events go in through the window's own input path: key presses and mouse clicks to the
+// window's handle, keys and clicks into the context menu while it is open.
+class Driver {
+  public:
+    Driver(uint32_t seed, int64_t start_ms);
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    // Plays one event, feeding the model the same inputs. `index` is the event's place in the
+    // seed's stream, which seeds the game's generator so a shorter replay draws the same puzzles.
+    void Perform(const Event& event, size_t index);
+
+    TfrmSudoku& window() { return *window_; }
+    Model& model() { return model_; }
+    MonkeyServices& services() { return services_; }
+    // Problems seen during the last event that the checks cannot see afterwards (the focus
+    // before a key, the context menu while it was open).
+    std::vector<std::string> TakeProblems();
+    Tally& tally() { return tally_; }
+    // What the focused widget is, in the model's terms.
+    Target FocusedTarget() const;
+
+  private:
+    void Open();
+    void Reopen();
+    void EnsureActive();
+
+    void Key(const Chord& chord);
+    void Hold(const Chord& chord, int presses);
+    void Press(const Chord& chord);
+    void Release(const Chord& chord);
+    void Click(Mouse button, Aim aim, uint16_t x, uint16_t y, const MenuScript& menu);
+    void ClickAt(Mouse button, QPoint at, const MenuScript& menu);
+    void RunMenu(QMenu& open, bool expected, const MenuScript& script);
+    void Smart(const Event& event);
+    void Resize(uint16_t width, uint16_t height);
+    void Close();
+
+    void SyncFocus();
+    void TakePuzzleIfDrawn();
+    // A cell's centre by the model's geometry, in the grid's and in the window's coordinates.
+    QPoint CellCentreInGrid(Cell cell) const;
+    QPoint CellCentre(Cell cell) const;
+    QWidget* AimedWidget(Aim aim) const;
+    std::optional<Cell> CellAt(QPoint at) const;
+    struct Hit {
+        Target target;
+        bool works;  // works the control, not only focuses it
+    };
+    std::optional<Hit> HitAt(QPoint at) const;
+    Target Classify(const QWidget* widget) const;
+    void Problem(std::string text);
+
+    uint32_t seed_;
+    MonkeyServices services_;
+    std::unique_ptr<TfrmSudoku> window_;
+    Model model_;
+    std::vector<std::string> problems_;
+    Tally tally_;
+};
+
+}  // namespace quintara::monkey

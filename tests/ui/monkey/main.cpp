@@ -1,0 +1,222 @@
+// quintara_monkey: seeded random play on the real window, checked against a model of the game.
+// Without --worker it supervises a worker process that plays (see Supervisor.h).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "Crash.h"
+#include "Events.h"
+#include "Options.h"
+#include "QtWarnings.h"
+#include "Runner.h"
+#include "Supervisor.h"
+
+using namespace quintara::monkey;
+
+namespace {
+
+// Resident memory of this process in kB, from /proc/self/status.
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// Objects the toolkit deletes later are gone before memory is read.
+void SettleMemory() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+std::string DescribeAnswers(const Answers& a) {
+    static constexpr const char* kAnswers[] = {"Yes", "No", "Cancel", "Escape"};
+    static constexpr const char* kCloses[] = {"Chiudi", "Escape", "Enter", "its close button"};
+    return std::string("answers ") + kAnswers[static_cast<int>(a.answer)] + "; news button x" +
+           std::to_string(a.news_clicks) + ", closed with " +
+           kCloses[static_cast<int>(a.news_close)];
+}
+
+class Worker {
+  public:
+    explicit Worker(const Options& options)
+        : options_(options), runner_(warnings_, options.look_every) {}
+
+    int Run() { return options_.minutes > 0 ? Soak() : Seeds(); }
+
+  private:
+    int Seeds();
+    int Soak();
+    // Plays one seed; prints and shrinks a failure. Returns the events played.
+    size_t PlaySeed(uint32_t seed, size_t events);
+
+    static uint32_t FreshSeed() {
+        std::random_device device;
+        return device();
+    }
+
+    Options options_;
+    QtWarnings warnings_;
+    Runner runner_;
+    size_t findings_ = 0;
+    double play_seconds_ = 0;  // time spent playing, without shrinking
+    Tally tally_;
+};
+
+size_t Worker::PlaySeed(uint32_t seed, size_t events) {
+    const std::vector<size_t> order = options_.keep ? *options_.keep : Prefix(events);
+    const std::vector<Event> stream = EventStream(seed, order.back() + 1);
+    QElapsedTimer clock;
+    clock.start();
+    const Played played = runner_.Play(seed, stream, order);
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    play_seconds_ += seconds;
+    tally_ += played.tally;
+    if (!played.failure) {
+        if (!options_.quiet) {
+            std::printf("monkey: seed %u: %zu events, ok (%.0f events/s)\n", seed, played.events,
+                        static_cast<double>(played.events) / seconds);
+            std::fflush(stdout);
+        }
+        return played.events;
+    }
+    ++findings_;
+    const Failure& f = *played.failure;
+    std::printf("monkey: FAILED: seed %u, event %zu (%zu played):\n", seed, f.index, played.events);
+    for (const std::string& problem : f.problems) {
+        std::printf("          %s\n", problem.c_str());
+    }
+    std::printf("          the event: #%zu %s; %s\n", f.index, Describe(stream[f.index]).c_str(),
+                DescribeAnswers(stream[f.index].answers).c_str());
+    std::vector<size_t> places(order.begin(), order.begin() + static_cast<long>(played.events));
+    if (options_.shrink) {
+        size_t trials = 0;
+        QElapsedTimer shrinking;
+        shrinking.start();
+        const size_t before = places.size();
+        places = runner_.Shrink(seed, stream, places, f, options_.shrink_seconds, trials);
+        std::printf("monkey: shrunk to %zu of %zu events in %zu trials (%.0f s):\n", places.size(),
+                    before, trials, static_cast<double>(shrinking.elapsed()) / 1000.0);
+        for (const size_t place : places) {
+            std::printf("          #%zu %s; %s\n", place, Describe(stream[place]).c_str(),
+                        DescribeAnswers(stream[place].answers).c_str());
+        }
+    }
+    std::printf("monkey: replay: ./quintara monkey --seed %u --keep %s\n", seed,
+                FormatPlaces(places).c_str());
+    std::fflush(stdout);
+    return played.events;
+}
+
+int Worker::Seeds() {
+    std::vector<uint32_t> seeds = options_.seeds;
+    for (size_t i = 0; i < options_.fresh; ++i) {
+        seeds.push_back(FreshSeed());
+    }
+    if (options_.fresh > 0) {
+        std::printf("monkey: new seeds this run:");
+        for (size_t i = seeds.size() - options_.fresh; i < seeds.size(); ++i) {
+            std::printf(" %u", seeds[i]);
+        }
+        std::printf("\n");
+    }
+    QElapsedTimer clock;
+    clock.start();
+    size_t events = 0;
+    for (const uint32_t seed : seeds) {
+        events += PlaySeed(seed, options_.events);
+    }
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+    std::printf("monkey: %zu events over %zu seeds in %.1f s (%.0f events/s), %zu findings\n",
+                events, seeds.size(), seconds, static_cast<double>(events) / play_seconds_,
+                findings_);
+    std::printf("monkey: reached: %s\n", tally_.Summary().c_str());
+    return findings_ == 0 ? 0 : 1;
+}
+
+// Plays new seeds until the time is up; memory is read between seeds, when no window is open.
+int Worker::Soak() {
+    constexpr size_t kEarly = 10000;
+    constexpr size_t kLate = 1000000;
+    constexpr long kAllowedGrowthKb = 1024;
+    SettleMemory();
+    const long start_kb = ResidentKb();
+    std::printf(
+        "monkey: soak for %.1f minutes, %zu events a seed; resident memory at start %ld kB\n",
+        options_.minutes, options_.events, start_kb);
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double>(options_.minutes * 60));
+    QElapsedTimer clock;
+    clock.start();
+    size_t events = 0;
+    size_t seeds = 0;
+    std::optional<std::pair<size_t, long>> early;
+    std::optional<std::pair<size_t, long>> late;
+    while (std::chrono::steady_clock::now() < deadline) {
+        events += PlaySeed(FreshSeed(), options_.events);
+        ++seeds;
+        SettleMemory();
+        const long kb = ResidentKb();
+        if (!early && events >= kEarly) {
+            early = {events, kb};
+        }
+        if (!late && events >= kLate) {
+            late = {events, kb};
+        }
+        std::printf("monkey: soak: %zu events, %.0f events/s, resident %ld kB\n", events,
+                    static_cast<double>(events) / play_seconds_, kb);
+        std::fflush(stdout);
+    }
+    const long end_kb = ResidentKb();
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+    std::printf(
+        "monkey: soak done: %zu events over %zu seeds in %.0f s (%.0f events/s), "
+        "%zu findings\n",
+        events, seeds, seconds, static_cast<double>(events) / play_seconds_, findings_);
+    std::printf("monkey: resident memory: start %ld kB", start_kb);
+    if (early) {
+        std::printf(", after %zu events %ld kB", early->first, early->second);
+    }
+    if (late) {
+        std::printf(", after %zu events %ld kB", late->first, late->second);
+    }
+    std::printf(", end %ld kB\n", end_kb);
+    int status = findings_ == 0 ? 0 : 1;
+    if (early && late && late->second - early->second > kAllowedGrowthKb) {
+        std::printf("monkey: FAILED: memory grew by %ld kB between %zu and %zu events\n",
+                    late->second - early->second, early->first, late->first);
+        status = 1;
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Options> options = ParseOptions(argc, argv);
+    if (!options) {
+        return 2;
+    }
+    if (!options->worker) {
+        return Supervise(*options);
+    }
+    // Local time is UTC, so the monkey's clock never meets a change of the clocks.
+    setenv("TZ", "UTC", 1);
+    tzset();
+    int qt_argc = 1;
+    QApplication application(qt_argc, argv);
+    application.setQuitOnLastWindowClosed(false);  // the monkey closes and reopens the window
+    InstallCrashReport(options->report_fd);
+    return Worker(*options).Run();
+}

@@ -63,3 +63,11 @@ void MarkPosition(uint32_t seed, size_t index) {
 }
 
 }  // namespace quintara::monkey
+
+#ifdef QUINTARA_SANITIZERS
+// UndefinedBehaviorSanitizer ends a run through abort(), so the crash report above names the
+// event; left to itself it would exit without a word of where.
+extern "C" const char* __ubsan_default_options() {
+    return "abort_on_error=1:print_stacktrace=1";
+}
+#endif

@@ -113,6 +113,11 @@ void Driver::EnsureActive() {
     if (QApplication::activeWindow() != window_.get()) {
         window_->activateWindow();
         QCoreApplication::processEvents();
+        // A window that comes back without a focused control gives the focus to its first one.
+        const std::optional<Target> focus = model_.Focus();
+        if (focus == Target::Nothing || focus == Target::Window) {
+            model_.ForgetFocus();
+        }
     }
 }
 

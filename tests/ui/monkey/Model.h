@@ -94,6 +94,7 @@ class Model {
     // The toolkit moved the focus where the model cannot follow (Tab, arrows on buttons, a
     // control disabled under it): the driver tells where it went.
     void FocusMovedTo(Target target) { focus_ = target; }
+    void ForgetFocus() { focus_.reset(); }
     // The size group changed by keyboard navigation among its items.
     void SizeItemChosen(int item) { size_item_ = item; }
 

@@ -12,13 +12,15 @@ namespace {
 
 const char* const kUsage =
     "usage: quintara_monkey [--seed N]... [--seeds FIRST-LAST] [--fresh COUNT] [--events N]\n"
-    "                       [--minutes M] [--keep PLACES] [--no-shrink] [--shrink-seconds S]\n"
+    "                       [--soak] [--minutes M] [--keep PLACES] [--no-shrink] [--shrink-seconds "
+    "S]\n"
     "                       [--look-every N] [--quiet]\n"
     "  --seed N          play seed N (replays a failure the monkey printed)\n"
     "  --seeds A-B       play seeds A to B\n"
     "  --fresh COUNT     play COUNT new seeds, printed as they start\n"
     "  --events N        events a seed plays (default 5000)\n"
-    "  --minutes M       soak: play new seeds for M minutes, with memory figures\n"
+    "  --soak            play new seeds until stopped (Ctrl-C), with memory figures\n"
+    "  --minutes M       soak for M minutes\n"
     "  --keep PLACES     play only these events of the seed's stream, e.g. 3,17,40-52\n"
     "  --no-shrink       report a failure without shrinking it\n";
 
@@ -56,7 +58,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             o.events = n;
         } else if (arg == "--minutes") {
             o.minutes = ok ? std::strtod(value, nullptr) : 0;
-            ok = ok && o.minutes > 0;
+            ok = ok && o.minutes > 0 && o.minutes < 1e6;
+            o.soak = true;
         } else if (arg == "--keep") {
             o.keep = ok ? ParsePlaces(value) : std::nullopt;
             ok = o.keep.has_value() && !o.keep->empty();
@@ -73,6 +76,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             ok = true;
             if (arg == "--no-shrink") {
                 o.shrink = false;
+            } else if (arg == "--soak") {
+                o.soak = true;
             } else if (arg == "--quiet") {
                 o.quiet = true;
             } else if (arg == "--worker") {
@@ -97,7 +102,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
         std::fputs("quintara_monkey: --keep needs exactly one --seed\n", stderr);
         return std::nullopt;
     }
-    if (o.seeds.empty() && o.fresh == 0 && o.minutes == 0) {
+    if (o.seeds.empty() && o.fresh == 0 && !o.soak) {
         o.fresh = 1;
     }
     return o;

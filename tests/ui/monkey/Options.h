@@ -13,6 +13,7 @@ struct Options {
     size_t fresh = 0;                         // new seeds drawn for this run
     size_t events = 5000;                     // events a seed plays
     double minutes = 0;                       // soak for this long on new seeds; 0: no soak
+    bool soak = false;                        // soak until stopped (Ctrl-C), or for `minutes`
     std::optional<std::vector<size_t>> keep;  // play only these events of the stream
     bool shrink = true;
     double shrink_seconds = 120;

@@ -38,6 +38,7 @@ Outcome RunWorker(const std::vector<std::string>& arguments, bool silent) {
     const pid_t child = fork();
     if (child == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);        // a killed supervisor takes its worker along
+        std::signal(SIGINT, SIG_DFL);            // the supervisor's indifference is not inherited
         const int report_fd = dup(pipe_fds[1]);  // without close-on-exec
         if (silent) {
             const int null_fd = open("/dev/null", O_WRONLY);
@@ -90,6 +91,8 @@ void PrintEvents(uint32_t seed, const std::vector<size_t>& places) {
 }  // namespace
 
 int Supervise(const Options& options) {
+    // Ctrl-C is the worker's to handle: a soak then ends after its seed and prints its figures.
+    std::signal(SIGINT, SIG_IGN);
     const Outcome run = RunWorker(options.arguments, false);
     const std::optional<Crash> crash = CrashIn(run.report);
     if (!crash) {

@@ -1,8 +1,11 @@
 // quintara_monkey: seeded random play on the real window, checked against a model of the game.
 // Without --worker it supervises a worker process that plays (see Supervisor.h).
+#include <malloc.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPixmapCache>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -21,6 +24,14 @@ using namespace quintara::monkey;
 
 namespace {
 
+// Set by Ctrl-C during a soak, which then ends after the seed it is playing; a signal handler has
+// no other way to say so.
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnInterrupt(int /*signal*/) {
+    g_stop = 1;
+}
+
 // Resident memory of this process in kB, from /proc/self/status.
 long ResidentKb() {
     std::ifstream status("/proc/self/status");
@@ -33,10 +44,14 @@ long ResidentKb() {
     return -1;
 }
 
-// Objects the toolkit deletes later are gone before memory is read.
+// Memory is read with the objects the toolkit deletes later gone, its pixmap cache emptied (the
+// style keeps a picture of each panel size the resizes made, up to a fixed limit of 10 MB) and
+// the heap's free pages given back: what is left is what lives on.
 void SettleMemory() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    QPixmapCache::clear();
+    malloc_trim(0);
 }
 
 std::string DescribeAnswers(const Answers& a) {
@@ -52,7 +67,7 @@ class Worker {
     explicit Worker(const Options& options)
         : options_(options), runner_(warnings_, options.look_every) {}
 
-    int Run() { return options_.minutes > 0 ? Soak() : Seeds(); }
+    int Run() { return options_.soak ? Soak() : Seeds(); }
 
   private:
     int Seeds();
@@ -151,19 +166,25 @@ int Worker::Soak() {
     constexpr long kAllowedGrowthKb = 1024;
     SettleMemory();
     const long start_kb = ResidentKb();
-    std::printf(
-        "monkey: soak for %.1f minutes, %zu events a seed; resident memory at start %ld kB\n",
-        options_.minutes, options_.events, start_kb);
+    const std::string how_long =
+        options_.minutes > 0 ? "for " + std::to_string(options_.minutes) + " minutes"
+                             : std::string("until stopped (Ctrl-C stops after the current seed)");
+    std::printf("monkey: soak %s, %zu events a seed; resident memory at start %ld kB\n",
+                how_long.c_str(), options_.events, start_kb);
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(options_.minutes * 60));
+    const auto time_left = [&] {
+        return options_.minutes == 0 || std::chrono::steady_clock::now() < deadline;
+    };
+    std::signal(SIGINT, &OnInterrupt);
     QElapsedTimer clock;
     clock.start();
     size_t events = 0;
     size_t seeds = 0;
     std::optional<std::pair<size_t, long>> early;
     std::optional<std::pair<size_t, long>> late;
-    while (std::chrono::steady_clock::now() < deadline) {
+    while (g_stop == 0 && time_left()) {
         events += PlaySeed(FreshSeed(), options_.events);
         ++seeds;
         SettleMemory();
@@ -178,6 +199,7 @@ int Worker::Soak() {
                     static_cast<double>(events) / play_seconds_, kb);
         std::fflush(stdout);
     }
+    SettleMemory();
     const long end_kb = ResidentKb();
     const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     std::printf(

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -481,6 +482,25 @@ class PlatformTest : public QObject {
         menu.ClearItems();
         QVERIFY(menu.actions().isEmpty());
         QCOMPARE(command.text(), QStringLiteral("Hint! [F4]"));  // bound actions survive
+    }
+
+    // A click handler may rebuild the menu it belongs to: its item lives until it has returned.
+    void popupItemMayRebuildItsOwnMenu() {
+        QWidget owner;
+        TPopupMenu menu(&owner);
+        int32_t tag_seen_after_rebuild = 0;
+        const QPointer<QAction> item =
+            menu.AddItem(QStringLiteral("Disable control [F8]"), 7, [&](QAction* sender) {
+                menu.ClearItems();
+                menu.AddItem(QStringLiteral("View errors [F8]"), 0, [](QAction*) {});
+                tag_seen_after_rebuild = TPopupMenu::Tag(sender);
+            });
+        item->trigger();
+        QCOMPARE(tag_seen_after_rebuild, 7);
+        QCOMPARE(menu.actions().size(), 1);
+        QVERIFY(!item.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(item.isNull());
     }
 
     void qtServicesAskWithYesAsDefaultAndEscapeAsCancel() {

@@ -1,10 +1,9 @@
-// Quintara: the main window first, then the news dialog, then the event loop.
+// Quintara: the main window, which creates the news dialog after itself, then the event loop.
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QStyle>
 
-#include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/QtServices.h"
 #include "ui/resources/Resources.h"
 #include "ui/window/Usudk0201.h"
@@ -18,8 +17,6 @@ int main(int argc, char* argv[]) {
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);
-    quintara::TfrmShowUpgrade frmShowUpgrade(services, &frmSudoku);
-    frmSudoku.frmShowUpgrade = &frmShowUpgrade;
 
     // Opens maximized; restored, it stands centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -26,7 +26,6 @@ constexpr int kSlack = 8;
 class Scene {
   public:
     Scene() {
-        window.frmShowUpgrade = &news;
         window.show();
         QApplication::processEvents();
     }
@@ -94,7 +93,7 @@ class Scene {
 
     testing::RecordingServices services;
     TfrmSudoku window{services};
-    TfrmShowUpgrade news{services, &window};
+    TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
 
 QImage Start() {

@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/CharGrid.h"
 #include "engine/TsdBoard.h"
@@ -139,7 +141,7 @@ class TfrmSudoku : public QWidget {
     QScrollArea* sg1Scroller = nullptr;
     platform::TDrawGrid* sg1 = nullptr;
     platform::TPopupMenu* popm1 = nullptr;
-    // The news dialog, created after this window; the print notice shows in it.
+    // The news dialog, created with this window and after it; the print notice shows in it.
     TfrmShowUpgrade* frmShowUpgrade = nullptr;
 
     // Game fields.
@@ -168,6 +170,15 @@ class TfrmSudoku : public QWidget {
     void CreateBottomBand();
     void CreateGridPanel();
     void ComposeWindow();
+    void CreateCommandKeys();
+
+    // One function key: the key, whether its command is available now, and the command.
+    struct CommandKey {
+        platform::TVirtualKey key;
+        std::function<bool()> available;
+        std::function<void()> run;
+    };
+    bool IsCommandKey(platform::TVirtualKey key) const;
 
     // Helpers of the handlers.
     bool GridVisible() const;
@@ -180,6 +191,7 @@ class TfrmSudoku : public QWidget {
     platform::Services& services_;
     PuzzleSource puzzles_;
     std::array<std::string, 3> symbols_;
+    std::vector<CommandKey> command_keys_;
     bool shown_ = false;
 };
 

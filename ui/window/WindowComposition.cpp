@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Links.h"
+#include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/Actions.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/KeyPreview.h"
@@ -82,15 +83,10 @@ QLabel* WhiteText(QWidget* parent, const QString& text, const QFont& font) {
     return label;
 }
 
-// The function keys the window's key handler may consume.
-bool IsCommandKey(TVirtualKey key) {
-    return key == platform::VK_F1 || (key >= platform::VK_F4 && key <= platform::VK_F10);
-}
-
 }  // namespace
 
 TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidget* parent)
-    : QWidget(parent), services_(services), puzzles_(puzzles) {
+    : QWidget(parent), services_(services), puzzles_(std::move(puzzles)) {
     InitResources();
     setWindowTitle(
         QStringLiteral("Quintara Vers.1.3 - %1 - %2")
@@ -101,6 +97,7 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
     resize(kDesignWidth, kDesignHeight);
 
     CreateActions();
+    CreateCommandKeys();
     CreateTopBand();
     CreateRightColumn();
     CreateBottomBand();
@@ -112,7 +109,9 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
         [this](QObject* sender, TVirtualKey& key, platform::TShiftState shift) {
             FormKeyDown(sender, key, shift);
         },
-        IsCommandKey);
+        [this](TVirtualKey key) { return IsCommandKey(key); });
+
+    frmShowUpgrade = new TfrmShowUpgrade(services_, this);
 }
 
 TfrmSudoku::~TfrmSudoku() = default;

@@ -19,7 +19,6 @@ namespace quintara::testing {
 class LookedAtGame {
   public:
     LookedAtGame() {
-        window.frmShowUpgrade = &news;
         window.show();
         if (!QTest::qWaitForWindowActive(&window)) {
             qWarning("the window did not become active: focus checks will fail");
@@ -62,7 +61,7 @@ class LookedAtGame {
 
     RecordingServices services;
     TfrmSudoku window{services};
-    TfrmShowUpgrade news{services, &window};
+    TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
 
 // Colour classes of the painted grid; text is antialiased, so only clear cases count.

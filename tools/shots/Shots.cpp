@@ -31,7 +31,7 @@ class Scene {
     }
 
     void Generate(int box_size) {
-        window.cbg1->setItemIndex(box_size - 3);
+        window.cbg1->setItemIndex(SizeItemOf(box_size));
         window.ActGeneraExecute(nullptr);
         const QSize grid = window.sg1->sizeHint();
         window.resize(kDesignSize.expandedTo(grid + QSize(kRightColumn + kSlack, kBands + kSlack)));

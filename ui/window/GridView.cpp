@@ -30,7 +30,8 @@ constexpr SizeLayout kLayouts[] = {
 };
 
 const SizeLayout* LayoutFor(int32_t size) {
-    return size >= 3 && size <= 5 ? &kLayouts[size - 3] : nullptr;
+    return size >= kSmallestBoxSize && size <= kLargestBoxSize ? &kLayouts[SizeItemOf(size)]
+                                                               : nullptr;
 }
 
 constexpr int kCellHeightLess = 10;
@@ -132,7 +133,7 @@ void TfrmSudoku::SetupGrid(int32_t size) {
         sg1->setDefaultColWidth(sg1->FontSize() + layout->cell_extra);
         sg1->setDefaultRowHeight(sg1->FontSize() + layout->cell_extra - kCellHeightLess);
         sg1->setGridLineWidth(layout->grid_line_width);
-        BoxLineWidth = 3;
+        BoxLineWidth = kBoxLineWidth;
         // The grid fills its scroll area, which settles the height actually shown.
         sg1->resize(sg1->width(), layout->grid_height);
     }

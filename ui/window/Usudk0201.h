@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/CharGrid.h"
+#include "engine/Symbols.h"
 #include "engine/TsdBoard.h"
 #include "ui/platform/Canvas.h"
 #include "ui/platform/DrawGrid.h"
@@ -40,6 +41,17 @@ inline constexpr uint8_t gsPuzzle = 1;
 inline constexpr uint8_t gsSolution = 2;
 inline constexpr uint8_t gsPlaying = 4;
 inline constexpr uint8_t gsPlayingSolution = 5;
+
+// The size group's items 0, 1 and 2 stand for boxes of 3, 4 and 5 cells a side.
+constexpr int32_t BoxSizeOfItem(int item) {
+    return kSmallestBoxSize + item;
+}
+constexpr int SizeItemOf(int32_t box_size) {
+    return box_size - kSmallestBoxSize;
+}
+
+// Pen width of the lines between boxes.
+inline constexpr int32_t kBoxLineWidth = 3;
 
 // The main window: one game at a time (board, grids, state, start of play), its commands and
 // function keys, the painted grid with its layout, cell input, the context menu and the captions
@@ -153,7 +165,7 @@ class TfrmSudoku : public QWidget {
     uint8_t GameState = gsNone;
     QDateTime StartTime;
     // Pen width of the box lines.
-    int32_t BoxLineWidth = 3;
+    int32_t BoxLineWidth = kBoxLineWidth;
 
     // The alphabet of a box size (3, 4 or 5); empty for any other.
     const std::string& Symbols(int32_t box_size) const;

@@ -34,7 +34,9 @@ void Flip(QCheckBox* box) {
 }  // namespace
 
 const std::string& TfrmSudoku::Symbols(int32_t box_size) const {
-    return box_size >= 3 && box_size <= 5 ? symbols_[box_size - 3] : kNoSymbols;
+    return box_size >= kSmallestBoxSize && box_size <= kLargestBoxSize
+               ? symbols_[SizeItemOf(box_size)]
+               : kNoSymbols;
 }
 
 bool TfrmSudoku::GridVisible() const {
@@ -65,10 +67,10 @@ void TfrmSudoku::FormShow() {
     sg1->hide();
     ActiveBoxSize = 3;
     Board.reset();
-    BoxLineWidth = 3;
+    BoxLineWidth = kBoxLineWidth;
     ActPrint->setEnabled(false);
     SetWindowSizeFor(3);
-    symbols_ = {"123456789", "0123456789ABCDEF", "ABCDEFGHIJKLMNOPQRSTUVWXY"};
+    symbols_ = {std::string(SymbolsOf(3)), std::string(SymbolsOf(4)), std::string(SymbolsOf(5))};
     cbgLivello->setItemIndex(0);
     GameState = gsNone;
     UpdateState();

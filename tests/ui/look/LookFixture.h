@@ -27,7 +27,7 @@ class LookedAtGame {
 
     // Generate a puzzle of boxes of this side (3, 4 or 5).
     void Generate(int box_size) {
-        window.cbg1->setItemIndex(box_size - 3);
+        window.cbg1->setItemIndex(SizeItemOf(box_size));
         window.ActGeneraExecute(nullptr);
     }
     void Play() { window.ActPlayExecute(nullptr); }

@@ -53,6 +53,12 @@ void Fill(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
+// A band of placed controls is at least as wide as they reach, so the window's minimum size, which
+// the layout takes from its bands, cuts none of them.
+void KeepControlsWhole(QWidget* band) {
+    band->setMinimumWidth(band->childrenRect().right() + 1);
+}
+
 template <typename Widget>
 Widget* Place(Widget* widget, int x, int y, int width, int height) {
     widget->setGeometry(x, y, width, height);
@@ -164,6 +170,8 @@ void TfrmSudoku::CreateTopBand() {
     band->setSpacing(0);
     Panel1->setFixedHeight(60);
     pnlTopControlsClient->setFixedHeight(67);
+    KeepControlsWhole(Panel1);
+    KeepControlsWhole(pnlTopControlsClient);
     band->addWidget(Panel1);
     band->addWidget(pnlTopControlsClient);
     band->addStretch();
@@ -217,6 +225,10 @@ void TfrmSudoku::CreateRightColumn() {
     column->addWidget(pnlGameOn);
     column->addStretch();
     column->addWidget(pnlLayout);
+    // Room for the game panel, also while it is hidden, so that entering play never grows the
+    // window.
+    pnlRight->setMinimumHeight(pnlButtons->maximumHeight() + pnlGameOn->maximumHeight() +
+                               pnlLayout->maximumHeight());
 }
 
 void TfrmSudoku::CreateBottomBand() {
@@ -239,6 +251,7 @@ void TfrmSudoku::CreateBottomBand() {
     connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });
+    KeepControlsWhole(Panel3);
 }
 
 void TfrmSudoku::CreateGridPanel() {

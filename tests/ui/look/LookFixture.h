@@ -25,10 +25,12 @@ class LookedAtGame {
         }
     }
 
-    // Generate a puzzle of boxes of this side (3, 4 or 5).
+    // Generate a puzzle of boxes of this side (3, 4 or 5); the layout it requests then settles,
+    // as the event loop lets it after a command.
     void Generate(int box_size) {
         window.cbg1->setItemIndex(SizeItemOf(box_size));
         window.ActGeneraExecute(nullptr);
+        QCoreApplication::processEvents();
     }
     void Play() { window.ActPlayExecute(nullptr); }
 

@@ -1,6 +1,5 @@
 // Quintara: the main window, which creates the news dialog after itself, then the event loop.
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QStyle>
 
@@ -12,8 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara"));
     QApplication::setDesktopFileName(QStringLiteral("quintara"));
-    quintara::InitResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quintara/icon-48.png")));
+    QApplication::setWindowIcon(quintara::AppIcon());
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);

@@ -94,6 +94,7 @@ QLabel* WhiteText(QWidget* parent, const QString& text, const QFont& font) {
 TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidget* parent)
     : QWidget(parent), services_(services), puzzles_(std::move(puzzles)) {
     InitResources();
+    setWindowIcon(AppIcon());
     setWindowTitle(
         QStringLiteral("Quintara Vers.1.3 - %1 - %2")
             .arg(QString::fromUtf8(links::kMakerName), QString::fromUtf8(links::kMakerHost)));

@@ -29,6 +29,7 @@ class LayoutTest : public QObject {
     void gridPanelFillsItsPlaceAfterEverySizeChange_data();
     void gridPanelFillsItsPlaceAfterEverySizeChange();
     void smallestWindowCutsNoControl();
+    void windowIconComesInEveryBuiltSizeAndScales();
 };
 
 void LayoutTest::gridIsLaidOutForEachSize_data() {
@@ -164,6 +165,19 @@ void LayoutTest::smallestWindowCutsNoControl() {
                      what.constData());
         }
     }
+}
+
+void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
+    testing::LookedAtGame game;
+    const QIcon icon = game.window.windowIcon();
+    for (const int side : {48, 128, 256}) {
+        const QSize size(side, side);
+        const QImage drawn(QStringLiteral(":/quintara/icon-%1.png").arg(side));
+        QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                 drawn.convertToFormat(QImage::Format_ARGB32));
+    }
+    // Larger than any bitmap: only the scalable drawing gives it.
+    QCOMPARE(icon.pixmap(QSize(512, 512)).size(), QSize(512, 512));
 }
 
 }  // namespace quintara

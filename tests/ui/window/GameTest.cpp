@@ -279,6 +279,33 @@ class GameTest : public QObject {
                       QStringLiteral("Per giocare clicka su [Visualizza gioco] o premi [F6] !")}));
     }
 
+    // AltGr, the Windows keys, a dead key and the keypad 5 without NumLock reach the grid: outside
+    // play they tell how to play (AltGr twice: it is two key-downs), in play they enter nothing.
+    void keysWithoutCharactersReachTheGrid() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        const auto press_each = [&h] {
+            for (const int key : {int(Qt::Key_AltGr), int(Qt::Key_Super_L), int(Qt::Key_Super_R),
+                                  int(Qt::Key_Dead_Acute)}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(h.w().sg1, &press);
+            }
+            h.Key(Qt::Key_Clear, Qt::KeypadModifier);
+            QCoreApplication::processEvents();
+        };
+        h.Generate();
+        press_each();
+        QCOMPARE(h.services.messages,
+                 Repeated(QStringLiteral("To start playing click [Play] or press [F5] !"), 6));
+        h.services.messages.clear();
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        h.Select(empty.x(), empty.y());
+        press_each();
+        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');
+        QVERIFY(h.services.messages.isEmpty());
+    }
+
     void arrowKeysMoveTheCurrentCellWhilePlaying() {
         WindowHarness h;
         h.Generate(0);

@@ -1,5 +1,7 @@
 // The game controller: generation failures and retries, hint, quit, erasing entries, completion
 // with a controlled clock, and the player's entries by key.
+#include <QTimeZone>
+
 #include "WindowHarness.h"
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
@@ -338,6 +340,13 @@ class GameTest : public QObject {
             << late << qint64(125000) << "EN"
             << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:0: "
                "hours, :2 min. and 5 seconds.";
+        // Clocks go forward an hour at 02:00 in Rome that night: the message gives the time the
+        // player really took, not the difference of the two clock readings.
+        const QDateTime before_change(QDate(2026, 3, 29), QTime(1, 30), QTimeZone("Europe/Rome"));
+        QTest::newRow("across the change of the clocks")
+            << before_change << qint64(3600000) << "EN"
+            << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:1: "
+               "hours, :0 min. and 0 seconds.";
         QTest::newRow("italian") << morning << qint64(3723000) << "IT"
                                  << "Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil "
                                     "Sudoku in:1: ore, :2 min. e 3 secondi.";

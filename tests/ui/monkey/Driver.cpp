@@ -19,7 +19,6 @@
 #include <random>
 
 #include "engine/Random.h"
-#include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/PopupMenu.h"
@@ -44,6 +43,17 @@ Qt::Key KeyOf(const Chord& chord) {
 
 Qt::KeyboardModifiers ModifiersOf(const Chord& chord) {
     return chord.keypad ? chord.mods | Qt::KeypadModifier : chord.mods;
+}
+
+// The text a keyboard sends with a key: its character for the Latin-1 keys, nothing for the
+// others (the test library knows the text of ASCII keys only).
+QString TextOf(const Chord& chord) {
+    if (chord.key < Qt::Key_Space || chord.key > Qt::Key_ydiaeresis) {
+        return {};
+    }
+    const QChar character(static_cast<char16_t>(chord.key));
+    return chord.mods.testFlag(Qt::ShiftModifier) ? QString(character)
+                                                  : QString(character.toLower());
 }
 
 Chord SymbolKey(char symbol) {
@@ -91,10 +101,9 @@ Driver::Driver(uint32_t seed, int64_t start_ms)
 
 Driver::~Driver() = default;
 
-// The program's start: the main window, then the news dialog it shows the print notice in.
+// The program's start: the main window, which creates its news dialog.
 void Driver::Open() {
     window_ = std::make_unique<TfrmSudoku>(services_);
-    window_->frmShowUpgrade = new TfrmShowUpgrade(services_, window_.get());
     window_->show();
     EnsureActive();
     (void)QTest::qWaitForWindowExposed(window_.get());
@@ -180,7 +189,8 @@ void Driver::Hold(const Chord& chord, int presses) {
 void Driver::Press(const Chord& chord) {
     SyncFocus();
     const std::optional<Target> before = model_.Focus();
-    QTest::keyPress(window_->windowHandle(), KeyOf(chord), ModifiersOf(chord));
+    QTest::sendKeyEvent(QTest::Press, window_->windowHandle(), KeyOf(chord), TextOf(chord),
+                        ModifiersOf(chord));
     model_.KeyPress(chord);
     TakePuzzleIfDrawn();
     // Arrows move among the size items, checking the next one; where is the toolkit's choice.
@@ -192,7 +202,8 @@ void Driver::Press(const Chord& chord) {
 }
 
 void Driver::Release(const Chord& chord) {
-    QTest::keyRelease(window_->windowHandle(), KeyOf(chord), ModifiersOf(chord));
+    QTest::sendKeyEvent(QTest::Release, window_->windowHandle(), KeyOf(chord), TextOf(chord),
+                        ModifiersOf(chord));
     model_.KeyRelease(chord);
     TakePuzzleIfDrawn();
 }

@@ -76,6 +76,12 @@ constexpr std::array<int, 12> kPunctuation = {
     Qt::Key_Comma,       Qt::Key_Period,       Qt::Key_Minus,     Qt::Key_Equal,
     Qt::Key_BracketLeft, Qt::Key_BracketRight, Qt::Key_Semicolon, Qt::Key_Apostrophe,
     Qt::Key_Slash,       Qt::Key_Backslash,    Qt::Key_QuoteLeft, Qt::Key_Plus};
+// Keys of other layouts and platforms: AltGr, the Windows keys, dead keys, letters of other
+// scripts and accented ones.
+constexpr std::array<int, 10> kForeignKeys = {
+    Qt::Key_AltGr,      Qt::Key_Super_L,         Qt::Key_Super_R,        Qt::Key_Dead_Acute,
+    Qt::Key_Dead_Grave, Qt::Key_Dead_Circumflex, Qt::Key_Dead_Diaeresis, 0x0416 /* Zhe */,
+    0x03A9 /* Omega */, Qt::Key_Eacute};
 constexpr std::array<int, 10> kOtherKeys = {
     Qt::Key_Shift,   Qt::Key_Control,    Qt::Key_Alt,   Qt::Key_Meta,  Qt::Key_CapsLock,
     Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_Pause, Qt::Key_Print, Qt::Key_Menu};
@@ -115,10 +121,12 @@ Chord RandomChord(Draw& draw) {
         kCtrlTab,
         kEditing,
         kPunctuationKey,
-        kOther
+        kOther,
+        kForeign,
+        kKeypadFive
     };
-    static constexpr std::array<uint32_t, 20> kWeights = {
-        100, 30, 10, 140, 10, 10, 120, 10, 40, 10, 10, 120, 20, 40, 20, 10, 5, 40, 20, 20};
+    static constexpr std::array<uint32_t, 22> kWeights = {
+        100, 30, 10, 140, 10, 10, 120, 10, 40, 10, 10, 120, 20, 40, 20, 10, 5, 40, 20, 20, 15, 5};
     Chord chord;
     switch (draw.Weighted(kWeights)) {
         case kCommand:
@@ -188,8 +196,15 @@ Chord RandomChord(Draw& draw) {
         case kPunctuationKey:
             chord.key = draw.From(kPunctuation);
             break;
-        default:
+        case kOther:
             chord.key = draw.From(kOtherKeys);
+            break;
+        case kForeign:
+            chord.key = draw.From(kForeignKeys);
+            break;
+        default:
+            chord.key = Qt::Key_Clear;  // keypad 5 without NumLock
+            chord.keypad = true;
             break;
     }
     return chord;
@@ -358,8 +373,30 @@ std::vector<Event> EventStream(uint32_t seed, size_t count) {
 }
 
 std::string Describe(const Chord& chord) {
+    // Keys the key sequence's text does not name.
+    static constexpr std::array<std::pair<int, const char*>, 11> kNames = {{
+        {Qt::Key_AltGr, "AltGr"},
+        {Qt::Key_Super_L, "Super_L"},
+        {Qt::Key_Super_R, "Super_R"},
+        {Qt::Key_Dead_Acute, "dead acute"},
+        {Qt::Key_Dead_Grave, "dead grave"},
+        {Qt::Key_Dead_Circumflex, "dead circumflex"},
+        {Qt::Key_Dead_Diaeresis, "dead diaeresis"},
+        {Qt::Key_Clear, "Clear"},
+        {Qt::Key_Shift, "Shift"},
+        {Qt::Key_Control, "Ctrl"},
+        {Qt::Key_Alt, "Alt"},
+    }};
     const int combined = chord.key | static_cast<int>(chord.mods);
     std::string text = QKeySequence(combined).toString(QKeySequence::PortableText).toStdString();
+    for (const auto& [key, name] : kNames) {
+        if (chord.key == key) {
+            text = QKeySequence(static_cast<int>(chord.mods))
+                       .toString(QKeySequence::PortableText)
+                       .toStdString() +
+                   name;
+        }
+    }
     return chord.keypad ? "keypad " + text : text;
 }
 
@@ -380,10 +417,12 @@ std::string Describe(const Event& event) {
         }
         case Kind::FontBurst:
             return Format("%d clicks on \"%s\"", event.count, event.plus ? "+" : "-");
-        case Kind::Smart:
-            return event.count == 0 ? std::string("fill every open cell from the solution")
-                                    : Format("fill %d cells from the solution%s", event.count,
-                                             event.by_menu ? " through the menu" : "");
+        case Kind::Smart: {
+            const std::string cells =
+                event.count == 0 ? std::string("every open cell") : Format("%d cells", event.count);
+            return "fill " + cells + " from the solution" +
+                   (event.by_menu ? " through the menu" : "");
+        }
         case Kind::Resize:
             return event.y == 0 ? std::string("maximize the window")
                                 : Format("resize the window to %d x %d", event.x, event.y);

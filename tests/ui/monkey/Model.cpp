@@ -199,6 +199,11 @@ void Model::KeyPress(const Chord& chord) {
     ModifierPresses(chord);
     if (!FunctionKey(chord) && focus_) {
         KeyOn(*focus_, chord);
+        // AltGr comes as Ctrl then Alt, as a Windows keyboard sends it; Alt follows only when
+        // AltGr went to the focused control.
+        if (chord.key == Qt::Key_AltGr) {
+            KeyOn(*focus_, Chord{Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier, false});
+        }
     }
 }
 

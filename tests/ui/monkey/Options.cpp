@@ -14,7 +14,7 @@ const char* const kUsage =
     "usage: quintara_monkey [--seed N]... [--seeds FIRST-LAST] [--fresh COUNT] [--events N]\n"
     "                       [--soak] [--minutes M] [--keep PLACES] [--no-shrink] [--shrink-seconds "
     "S]\n"
-    "                       [--look-every N] [--quiet]\n"
+    "                       [--look-every N] [--quiet] [--list]\n"
     "  --seed N          play seed N (replays a failure the monkey printed)\n"
     "  --seeds A-B       play seeds A to B\n"
     "  --fresh COUNT     play COUNT new seeds, printed as they start\n"
@@ -22,7 +22,8 @@ const char* const kUsage =
     "  --soak            play new seeds until stopped (Ctrl-C), with memory figures\n"
     "  --minutes M       soak for M minutes\n"
     "  --keep PLACES     play only these events of the seed's stream, e.g. 3,17,40-52\n"
-    "  --no-shrink       report a failure without shrinking it\n";
+    "  --no-shrink       report a failure without shrinking it\n"
+    "  --list            print the seed's events (those --keep names) instead of playing\n";
 
 bool ToNumber(const char* text, unsigned long long& value) {
     char* end = nullptr;
@@ -76,6 +77,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             ok = true;
             if (arg == "--no-shrink") {
                 o.shrink = false;
+            } else if (arg == "--list") {
+                o.list = true;
             } else if (arg == "--soak") {
                 o.soak = true;
             } else if (arg == "--quiet") {
@@ -98,8 +101,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
         }
         i += takes_value ? 1 : 0;
     }
-    if (o.keep && o.seeds.size() != 1) {
-        std::fputs("quintara_monkey: --keep needs exactly one --seed\n", stderr);
+    if ((o.keep || o.list) && o.seeds.size() != 1) {
+        std::fputs("quintara_monkey: --keep and --list need exactly one --seed\n", stderr);
         return std::nullopt;
     }
     if (o.seeds.empty() && o.fresh == 0 && !o.soak) {

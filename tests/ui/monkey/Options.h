@@ -19,6 +19,7 @@ struct Options {
     double shrink_seconds = 120;
     size_t look_every = 50;  // events between two looks at the grid's picture
     bool quiet = false;      // no line per seed
+    bool list = false;       // print the events instead of playing them
     bool worker = false;     // this process plays; without it, it supervises a worker
     int report_fd = -1;      // where a worker reports a crash to its supervisor
 

@@ -230,6 +230,15 @@ int main(int argc, char** argv) {
     if (!options) {
         return 2;
     }
+    if (options->list) {
+        const std::vector<size_t> places = options->keep ? *options->keep : Prefix(options->events);
+        const std::vector<Event> stream = EventStream(options->seeds.front(), places.back() + 1);
+        for (const size_t place : places) {
+            std::printf("#%zu %s; %s\n", place, Describe(stream[place]).c_str(),
+                        DescribeAnswers(stream[place].answers).c_str());
+        }
+        return 0;
+    }
     if (!options->worker) {
         return Supervise(*options);
     }

@@ -410,8 +410,9 @@ void Driver::ClickAt(Mouse button, QPoint at, const MenuScript& menu) {
         auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         const bool own_menu = hit == Target::Link || hit == Target::ScrollBar;
         if (open != nullptr && open != window_->popm1 && own_menu) {
-            // The toolkit's menu of a link or a scroll bar, not the game's.
-            QTest::keyClick(open->windowHandle(), Qt::Key_Escape);
+            // The toolkit's menu of a link or a scroll bar, not the game's; Qt 5 frees the
+            // link's as it closes, so it is closed without a key that would outlive it.
+            open->close();
         } else if (open != nullptr) {
             menu_ran = true;
             RunMenu(*open, menu_expected, menu);

@@ -37,6 +37,8 @@ enum class Target {
     Inert,  // panels, labels, the clock: nothing happens there
 };
 const char* Name(Target target);
+bool IsSizeItem(Target target);
+bool IsArrow(int key);  // a Qt key
 
 // What the player sees come out of one event, in order.
 struct Output {

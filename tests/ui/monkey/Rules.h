@@ -1,0 +1,91 @@
+#pragma once
+
+// The game as its definition gives it, for the monkey's model: alphabets, layout, the state table,
+// the transitions, the texts and the addresses. Only the model reads this.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "Model.h"
+#include "ui/Links.h"
+
+namespace quintara::monkey::rules {
+
+inline constexpr std::array<std::string_view, 3> kAlphabets = {"123456789", "0123456789ABCDEF",
+                                                               "ABCDEFGHIJKLMNOPQRSTUVWXY"};
+
+// Cell width is the font size plus K, the height 10 less; the thin lines are as wide as given.
+struct SizeLayout {
+    int k;
+    int line_width;
+};
+inline constexpr std::array<SizeLayout, 3> kLayouts = {{{36, 3}, {26, 2}, {26, 2}}};
+inline constexpr int kHeightLess = 10;
+inline constexpr int kSmallestFont = 8;
+inline constexpr int kLargestFont = 16;
+
+// The grid before its first layout.
+inline constexpr int kDesignCells = 25;
+inline constexpr int kDesignColWidth = 25;
+inline constexpr int kDesignRowHeight = 22;
+inline constexpr int kDesignLineWidth = 1;
+
+// The states in the order of the tables below.
+constexpr size_t Index(State state) {
+    switch (state) {
+        case State::None:
+            return 0;
+        case State::Puzzle:
+            return 1;
+        case State::Solution:
+            return 2;
+        case State::Playing:
+            return 3;
+        case State::PlayingSolution:
+            return 4;
+    }
+    return 0;
+}
+
+// The state table: generate, game commands, hint, game panel, menu, Play and Show solution texts.
+inline constexpr std::array<Controls, 5> kControls = {{
+    {true, false, false, false, false, nullptr, nullptr},
+    {true, true, false, false, true, " Play [F5] ", " Show solution [F6] "},
+    {true, true, false, false, true, " Play [F5] ", " Show game [F6] "},
+    {false, true, true, true, true, " Quit game [F5] ", " Show solution [F6] "},
+    {false, true, false, false, true, " Quit game [F5] ", " Show game [F6] "},
+}};
+
+// Where Play (or Quit game answered Yes) and Show solution / Show game lead from each state.
+// Both are disabled in gsNone; there the tables are never read.
+inline constexpr std::array<State, 5> kAfterPlay = {State::None, State::Playing, State::Playing,
+                                                    State::Puzzle, State::Puzzle};
+inline constexpr std::array<State, 5> kAfterToggle = {State::None, State::Solution, State::Puzzle,
+                                                      State::PlayingSolution, State::Playing};
+
+// Help page of each state.
+inline constexpr std::array<int, 5> kHelpPage = {0, 1, 1, 2, 2};
+
+inline constexpr const char* kStartMessage = "To start playing click [Play] or press [F5] !";
+inline constexpr const char* kResumeMessage = "To play click on [View Game] or press [F6] !";
+inline constexpr const char* kQuitQuestion = "Quit the current game ?";
+inline constexpr const char* kHintPrefix = "For this box the best symbol is :";
+inline constexpr const char* kNewsTitle = "Nuove versioni ?";
+inline constexpr const char* kPrintNotice =
+    "  In  questa  versione non e' supportata la stampa !\r\n"
+    "  Se vuoi sudoku da stampare, chiudi questo messaggio e\r\n"
+    "  scaricali da PuzzleDepot con il pulsante in basso \r\n"
+    "  [Scarica e stampa..].";
+
+// The web addresses: the paths are the game's; the hosts are ours, in ui/Links.h.
+inline std::string HelpAddress(int page) {
+    return std::string(links::kMakerSite) + "/w_orvella-quintara0-hlp" + std::to_string(page) +
+           "-EN.aspx";
+}
+
+inline std::string NewsAddress() {
+    return std::string("https://") + links::kNewsHost +
+           "/puzzleDepot/quintara-news.aspx?fid=" + links::kNewsId;
+}
+
+}  // namespace quintara::monkey::rules

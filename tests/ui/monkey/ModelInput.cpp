@@ -12,7 +12,8 @@ bool IsArrowOrHome(int key) {
     return IsArrow(key) || key == Qt::Key_Home || key == Qt::Key_End;
 }
 
-bool IsPushButton(Target target) {
+// Push buttons and check boxes: the space bar clicks them, the arrows move the focus on.
+bool IsButton(Target target) {
     switch (target) {
         case Target::Generate:
         case Target::Play:
@@ -88,32 +89,31 @@ void Model::ModifierPresses(const Chord& chord) {
 // The window sees every key first: an unmodified function key whose command is usable runs it
 // and goes no further.
 bool Model::FunctionKey(const Chord& chord) {
+    struct CommandKey {
+        int key;
+        bool Controls::*usable;  // null: always usable
+        void (Model::*run)();
+    };
+    static constexpr std::array<CommandKey, 8> kCommandKeys = {{
+        {Qt::Key_F1, nullptr, &Model::Help},
+        {Qt::Key_F4, &Controls::hint, &Model::Hint},
+        {Qt::Key_F5, &Controls::game_commands, &Model::PlayOrQuit},
+        {Qt::Key_F6, &Controls::game_commands, &Model::Toggle},
+        {Qt::Key_F7, &Controls::game_commands, &Model::Print},
+        {Qt::Key_F8, nullptr, &Model::FlipErrorView},
+        {Qt::Key_F9, &Controls::game_panel, &Model::FlipHideTimer},
+        {Qt::Key_F10, &Controls::generate, &Model::Generate},
+    }};
     if (chord.mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
         return false;
     }
-    const Controls& c = controls();
-    switch (chord.key) {
-        case Qt::Key_F1:
-            Help();
+    for (const CommandKey& command : kCommandKeys) {
+        if (command.key == chord.key && (command.usable == nullptr || controls().*command.usable)) {
+            (this->*command.run)();
             return true;
-        case Qt::Key_F4:
-            return c.hint && (Hint(), true);
-        case Qt::Key_F5:
-            return c.game_commands && (PlayOrQuit(), true);
-        case Qt::Key_F6:
-            return c.game_commands && (Toggle(), true);
-        case Qt::Key_F7:
-            return c.game_commands && (Print(), true);
-        case Qt::Key_F8:
-            FlipErrorView();
-            return true;
-        case Qt::Key_F9:
-            return c.game_panel && (FlipHideTimer(), true);
-        case Qt::Key_F10:
-            return c.generate && (Generate(), true);
-        default:
-            return false;
+        }
     }
+    return false;
 }
 
 // A key that the window left alone reaches the control with the focus.
@@ -126,7 +126,7 @@ void Model::KeyOn(Target target, const Chord& chord) {
     }
     if (target == Target::Grid) {
         GridKey(chord);
-    } else if (IsPushButton(target) || IsSizeItem(target)) {
+    } else if (IsButton(target) || IsSizeItem(target)) {
         if (chord.key == Qt::Key_Space) {
             space_down_ = target;  // the click comes with the release
         } else if (IsArrow(chord.key)) {

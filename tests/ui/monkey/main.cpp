@@ -32,17 +32,34 @@ void OnInterrupt(int /*signal*/) {
     g_stop = 1;
 }
 
-// Resident memory of this process in kB, from /proc/self/status.
-long ResidentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+// Resident memory of this process in kB, from /proc/self/status: in all (VmRSS), and the part
+// that is anonymous memory rather than pages of mapped files (libraries, fonts); with the bytes
+// the heap has handed out and not taken back.
+struct Memory {
+    long resident_kb = -1;
+    long anonymous_kb = -1;
+    long heap_kb = -1;
+
+    static Memory Read() {
+        Memory memory;
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("VmRSS:", 0) == 0) {
+                memory.resident_kb = std::strtol(line.c_str() + 6, nullptr, 10);
+            } else if (line.rfind("RssAnon:", 0) == 0) {
+                memory.anonymous_kb = std::strtol(line.c_str() + 8, nullptr, 10);
+            }
         }
+        memory.heap_kb = static_cast<long>(mallinfo2().uordblks / 1024);
+        return memory;
     }
-    return -1;
-}
+
+    std::string Text() const {
+        return std::to_string(resident_kb) + " kB (anonymous " + std::to_string(anonymous_kb) +
+               " kB, heap in use " + std::to_string(heap_kb) + " kB)";
+    }
+};
 
 // Memory is read with the objects the toolkit deletes later gone, its pixmap cache emptied (the
 // style keeps a picture of each panel size the resizes made, up to a fixed limit of 10 MB) and
@@ -165,12 +182,12 @@ int Worker::Soak() {
     constexpr size_t kLate = 1000000;
     constexpr long kAllowedGrowthKb = 1024;
     SettleMemory();
-    const long start_kb = ResidentKb();
+    const Memory start = Memory::Read();
     const std::string how_long =
         options_.minutes > 0 ? "for " + std::to_string(options_.minutes) + " minutes"
                              : std::string("until stopped (Ctrl-C stops after the current seed)");
-    std::printf("monkey: soak %s, %zu events a seed; resident memory at start %ld kB\n",
-                how_long.c_str(), options_.events, start_kb);
+    std::printf("monkey: soak %s, %zu events a seed; resident memory at start %s\n",
+                how_long.c_str(), options_.events, start.Text().c_str());
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(options_.minutes * 60));
@@ -182,43 +199,45 @@ int Worker::Soak() {
     clock.start();
     size_t events = 0;
     size_t seeds = 0;
-    std::optional<std::pair<size_t, long>> early;
-    std::optional<std::pair<size_t, long>> late;
+    std::optional<std::pair<size_t, Memory>> early;
+    std::optional<std::pair<size_t, Memory>> late;
     while (g_stop == 0 && time_left()) {
         events += PlaySeed(FreshSeed(), options_.events);
         ++seeds;
         SettleMemory();
-        const long kb = ResidentKb();
+        const Memory now = Memory::Read();
         if (!early && events >= kEarly) {
-            early = {events, kb};
+            early = {events, now};
         }
         if (!late && events >= kLate) {
-            late = {events, kb};
+            late = {events, now};
         }
-        std::printf("monkey: soak: %zu events, %.0f events/s, resident %ld kB\n", events,
-                    static_cast<double>(events) / play_seconds_, kb);
+        std::printf("monkey: soak: %zu events, %.0f events/s, resident %s\n", events,
+                    static_cast<double>(events) / play_seconds_, now.Text().c_str());
         std::fflush(stdout);
     }
     SettleMemory();
-    const long end_kb = ResidentKb();
+    const Memory end = Memory::Read();
     const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     std::printf(
         "monkey: soak done: %zu events over %zu seeds in %.0f s (%.0f events/s), "
         "%zu findings\n",
         events, seeds, seconds, static_cast<double>(events) / play_seconds_, findings_);
-    std::printf("monkey: resident memory: start %ld kB", start_kb);
-    if (early) {
-        std::printf(", after %zu events %ld kB", early->first, early->second);
+    std::printf("monkey: resident memory at start: %s\n", start.Text().c_str());
+    for (const auto& mark : {early, late}) {
+        if (mark) {
+            std::printf("monkey: resident memory after %zu events: %s\n", mark->first,
+                        mark->second.Text().c_str());
+        }
     }
-    if (late) {
-        std::printf(", after %zu events %ld kB", late->first, late->second);
-    }
-    std::printf(", end %ld kB\n", end_kb);
+    std::printf("monkey: resident memory at the end: %s\n", end.Text().c_str());
     int status = findings_ == 0 ? 0 : 1;
-    if (early && late && late->second - early->second > kAllowedGrowthKb) {
-        std::printf("monkey: FAILED: memory grew by %ld kB between %zu and %zu events\n",
-                    late->second - early->second, early->first, late->first);
-        status = 1;
+    if (early && late) {
+        const long growth = late->second.resident_kb - early->second.resident_kb;
+        const bool grew = growth > kAllowedGrowthKb;
+        std::printf("monkey: %s: resident memory grew by %ld kB from %zu to %zu events\n",
+                    grew ? "FAILED" : "ok", growth, early->first, late->first);
+        status = grew ? 1 : status;
     }
     return status;
 }

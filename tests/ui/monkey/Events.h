@@ -14,6 +14,7 @@ struct Chord {
     int key = Qt::Key_unknown;
     Qt::KeyboardModifiers mods = Qt::NoModifier;
     bool keypad = false;
+    bool operator==(const Chord&) const = default;
 };
 
 enum class Mouse { Left, Right, Middle };
@@ -48,6 +49,7 @@ struct Answers {
     Answer answer = Answer::Cancel;
     int news_clicks = 0;  // presses of the news button before the dialog is closed
     NewsClose news_close = NewsClose::Chiudi;
+    bool operator==(const Answers&) const = default;
 };
 
 // What happens while the context menu opened by a right click is showing.
@@ -57,6 +59,7 @@ struct MenuScript {
     Chord stray_key;
     MenuChoice choice = MenuChoice::Escape;
     uint32_t item = 0;  // the item chosen, modulo the number of items
+    bool operator==(const MenuScript&) const = default;
 };
 
 enum class Kind {
@@ -83,6 +86,7 @@ struct Event {
     MenuScript menu;       // right clicks
     Answers answers;       // whatever asks during the event
     int advance_ms = 0;    // the clock moves on before the event
+    bool operator==(const Event&) const = default;
 };
 
 // The events of one seed, the same on every machine: a prefix never depends on the length.

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Runner.h"
+#include "Places.h"
 
 namespace quintara::monkey {
 

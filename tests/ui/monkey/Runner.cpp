@@ -2,7 +2,6 @@
 #include "Runner.h"
 
 #include <QDateTime>
-#include <cstdio>
 
 #include "Checks.h"
 #include "Crash.h"
@@ -61,55 +60,6 @@ std::vector<size_t> Runner::Shrink(uint32_t seed, const std::vector<Event>& stre
         return true;
     };
     return Reduce(std::move(played), seconds, fails);
-}
-
-std::vector<size_t> Prefix(size_t count) {
-    std::vector<size_t> places(count);
-    for (size_t i = 0; i < count; ++i) {
-        places[i] = i;
-    }
-    return places;
-}
-
-std::string FormatPlaces(const std::vector<size_t>& places) {
-    std::string text;
-    for (size_t i = 0; i < places.size();) {
-        size_t j = i;
-        while (j + 1 < places.size() && places[j + 1] == places[j] + 1) {
-            ++j;
-        }
-        text += (text.empty() ? "" : ",") + std::to_string(places[i]);
-        if (j > i) {
-            text += "-" + std::to_string(places[j]);
-        }
-        i = j + 1;
-    }
-    return text;
-}
-
-std::optional<std::vector<size_t>> ParsePlaces(const std::string& text) {
-    std::vector<size_t> places;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find(',', at);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::string part = text.substr(at, end - at);
-        unsigned long first = 0;
-        unsigned long last = 0;
-        if (std::sscanf(part.c_str(), "%lu-%lu", &first, &last) == 2 && first <= last) {
-            for (unsigned long i = first; i <= last; ++i) {
-                places.push_back(i);
-            }
-        } else if (std::sscanf(part.c_str(), "%lu", &first) == 1) {
-            places.push_back(first);
-        } else {
-            return std::nullopt;
-        }
-        at = end + 1;
-    }
-    return places;
 }
 
 }  // namespace quintara::monkey

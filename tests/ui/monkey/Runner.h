@@ -7,6 +7,7 @@
 
 #include "Driver.h"
 #include "Events.h"
+#include "Places.h"
 
 namespace quintara::monkey {
 
@@ -45,11 +46,5 @@ class Runner {
     QtWarnings& warnings_;
     size_t look_every_;
 };
-
-// Places 0 .. count-1.
-std::vector<size_t> Prefix(size_t count);
-// "3,17,40-52" and back.
-std::string FormatPlaces(const std::vector<size_t>& places);
-std::optional<std::vector<size_t>> ParsePlaces(const std::string& text);
 
 }  // namespace quintara::monkey

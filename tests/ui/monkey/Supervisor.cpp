@@ -12,8 +12,8 @@
 #include <string>
 
 #include "Events.h"
+#include "Places.h"
 #include "Reduce.h"
-#include "Runner.h"
 
 namespace quintara::monkey {
 

@@ -1,9 +1,11 @@
 // Game states: the controls of each state, the command transitions, the function keys and the
 // rules of Generate.
 #include <QLabel>
+#include <QTimer>
 
 #include "WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
+#include "ui/platform/QtServices.h"
 
 using namespace quintara;
 using quintara::testing::LanguageScope;
@@ -29,6 +31,46 @@ void CheckEnabling(TfrmSudoku& w, Enabling e) {
     QVERIFY(w.ActHelp->isEnabled());
     QVERIFY(w.cbxControllo->isEnabled());
 }
+
+// Opens a real modal box, as the game does, and while it is open presses every function key
+// where the player's keys could go: at the box, which has the focus, and at the game's window.
+// Boxes the window opens meanwhile are only recorded.
+class KeysUnderABox {
+  public:
+    explicit KeysUnderABox(WindowHarness& h) : h_(h) {
+        h.services.while_box_open = [this] {
+            Open([] { platform::QtServices().ShowMessage({}); });
+        };
+        h.services.on_modal = [this](QDialog& dialog) {
+            Open([&dialog] { platform::QtServices().ShowModal(dialog); });
+            return int{QDialog::Rejected};
+        };
+    }
+    int opened = 0;
+
+  private:
+    void Open(const std::function<void()>& show) {
+        if (open_) {
+            return;
+        }
+        open_ = true;
+        QTimer::singleShot(0, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ++opened;
+                for (int key = Qt::Key_F1; key <= Qt::Key_F10; ++key) {
+                    QTest::keyClick(box->windowHandle(), Qt::Key(key));
+                    QTest::keyClick(h_.w().windowHandle(), Qt::Key(key));
+                }
+                box->close();
+            }
+        });
+        show();
+        open_ = false;
+    }
+
+    WindowHarness& h_;
+    bool open_ = false;
+};
 
 }  // namespace
 
@@ -82,10 +124,15 @@ class StateTest : public QObject {
         QVERIFY(!w.cbxHideTimer->isChecked());
         QVERIFY(w.sg1->hasFocus());
 
+        for (const bool hidden : {true, false, true, false}) {  // F9 shows it again, and again
+            h.Key(Qt::Key_F9);
+            QCOMPARE(w.cbxHideTimer->isChecked(), hidden);
+            QCOMPARE(w.Clock1->isVisible(), !hidden);
+        }
         h.Key(Qt::Key_F9);
-        QVERIFY(w.cbxHideTimer->isChecked());
-        QVERIFY(w.Clock1->isHidden());
 
+        const QDateTime start = w.StartTime;
+        const int offset_seconds = w.Clock1->TimeOffset.Seconds;
         h.Key(Qt::Key_F6);
         QCOMPARE(w.GameState, gsPlayingSolution);
         CheckEnabling(w, {false, true, true, true, false});
@@ -98,6 +145,8 @@ class StateTest : public QObject {
         QVERIFY(!w.pnlGameOn->isHidden());
         QVERIFY(!w.cbxHideTimer->isChecked());  // unchecked again on entering play
         QVERIFY(!w.Clock1->isHidden());
+        QCOMPARE(w.StartTime, start);  // the views do not touch the clock
+        QCOMPARE(w.Clock1->TimeOffset.Seconds, offset_seconds);
         QVERIFY(h.services.messages.isEmpty());
     }
 
@@ -152,6 +201,10 @@ class StateTest : public QObject {
         QCOMPARE(h.services.shell_calls.size(), 1);
         QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp0-EN.aspx")));
         QVERIFY(h.services.messages.isEmpty());
+        h.Generate();
+        h.Play();  // the choice made at start takes effect in play
+        QVERIFY(w.cbxControllo->isVisible() && w.cbxControllo->isChecked());
+        QVERIFY(h.MenuCaptions().contains(QStringLiteral("Disable control [F8]")));
     }
 
     void modifiedFunctionKeysPassToTheGrid() {
@@ -185,7 +238,8 @@ class StateTest : public QObject {
         TfrmSudoku& w = h.w();
         h.Generate();
         h.Play();
-        h.Key(Qt::Key_F7);
+        w.btnHelp->setFocus();  // the notice hands the focus to the grid when it closes
+        QTest::keyClick(w.btnHelp, Qt::Key_F7);
         QCOMPARE(h.services.modal_dialogs.size(), 1);
         QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
         QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
@@ -199,7 +253,8 @@ class StateTest : public QObject {
         h.Generate();
         h.Key(Qt::Key_F1);
         h.Play();
-        h.Key(Qt::Key_F1);
+        h.w().btnHelp->setFocus();
+        QTest::keyClick(h.w().btnHelp, Qt::Key_F1);
         QCOMPARE(h.services.shell_calls.size(), 2);
         QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp1-EN.aspx")));
         QVERIFY(h.services.shell_calls[1].address.endsWith(QStringLiteral("-hlp2-EN.aspx")));
@@ -283,6 +338,56 @@ class StateTest : public QObject {
         QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
         h.services.now = h.services.now.addSecs(3 * 3600 + 25);
         QCOMPARE(w.Clock1->TimeText(), QStringLiteral("03:00:25"));
+    }
+
+    // A message box, the quit question and the news dialog are modal: the game behind them takes
+    // no key, so no function key pressed meanwhile starts anything.
+    void functionKeysDoNothingWhileABoxIsOpen() {
+        const struct {
+            const char* name;
+            bool playing;
+            Qt::Key opener;  // the key that opens the box
+            int messages, questions, dialogs;
+        } cases[] = {
+            {"the grid's reply", false, Qt::Key_5, 1, 0, 0},
+            {"the hint", true, Qt::Key_F4, 1, 0, 0},
+            {"the quit question", true, Qt::Key_F5, 0, 1, 0},
+            {"the print notice in play", true, Qt::Key_F7, 0, 0, 1},
+            {"the print notice", false, Qt::Key_F7, 0, 0, 1},
+        };
+        for (const auto& c : cases) {
+            WindowHarness h;
+            TfrmSudoku& w = h.w();
+            h.Generate();
+            if (c.playing) {
+                h.Play();
+            }
+            const QPoint empty = h.FindCell(false);
+            h.Select(empty.x(), empty.y());
+            const uint8_t state = w.GameState;
+            const CharGrid puzzle = w.GivenGrid;
+            h.services.answers.push_back(platform::DialogAnswer::No);
+            KeysUnderABox keys(h);
+            h.Key(c.opener);
+            QVERIFY2(keys.opened == 1, c.name);
+            QCOMPARE(w.GameState, state);
+            QCOMPARE(w.GivenGrid, puzzle);
+            QCOMPARE(w.cbxControllo->isChecked(), false);
+            QCOMPARE(h.services.messages.size(), c.messages);
+            QCOMPARE(h.services.questions.size(), c.questions);
+            QCOMPARE(h.services.modal_dialogs.size(), c.dialogs);
+            QVERIFY(h.services.shell_calls.isEmpty());
+        }
+    }
+
+    void closingDuringPlayAsksNothing() {
+        WindowHarness h;
+        h.Generate();
+        h.Play();
+        QVERIFY(h.w().close());
+        QVERIFY(!h.w().isVisible());
+        QVERIFY(!h.w().Board);
+        QVERIFY(h.services.questions.isEmpty());
     }
 
     void errorViewAndHideTimerKeys() {

@@ -1,12 +1,15 @@
 // Every command from every game state, checked against the state table written out below: the
 // state it leads to, what else the player gets (a message, a question, a dialog, a help page, or
 // the key going on to the grid), and the controls, captions, menu and grid view of the state it
-// leaves on screen. Then the focus each command hands back to the grid.
-#include <QLabel>
+// leaves on screen. Then no command while a box is open, and the focus each command hands back
+// to the grid.
+#include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
+#include "ui/platform/QtServices.h"
 
 using namespace quintara;
 using platform::DialogAnswer;
@@ -39,72 +42,29 @@ constexpr int kPass = -1;  // the command is disabled there: its key goes on to 
 struct Command {
     const char* name;
     Qt::Key key;
-    Supply supply;
-    DialogAnswer answer;  // to the quit question, when it is asked
-    int after[5];         // the state reached from each column, or kPass
+    int after[5];  // the state reached from each column, or kPass
+    Supply supply = Supply::Bank;
+    DialogAnswer answer = DialogAnswer::Yes;  // to the quit question, when it is asked
 };
 
+using enum Supply;
 const Command kCommands[] = {
-    {"F1 help",
-     Qt::Key_F1,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F4 hint",
-     Qt::Key_F4,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {kPass, kPass, kPass, gsPlaying, kPass}},
-    {"F5 answered Yes",
-     Qt::Key_F5,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {kPass, gsPlaying, gsPlaying, gsPuzzle, gsPuzzle}},
+    {"F1 help", Qt::Key_F1, {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
+    {"F4 hint", Qt::Key_F4, {kPass, kPass, kPass, gsPlaying, kPass}},
+    {"F5 answered Yes", Qt::Key_F5, {kPass, gsPlaying, gsPlaying, gsPuzzle, gsPuzzle}},
     {"F5 answered No",
      Qt::Key_F5,
+     {kPass, gsPlaying, gsPlaying, gsPlaying, gsPlayingSolution},
      Supply::Bank,
-     DialogAnswer::No,
-     {kPass, gsPlaying, gsPlaying, gsPlaying, gsPlayingSolution}},
-    {"F6 view",
-     Qt::Key_F6,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {kPass, gsSolution, gsPuzzle, gsPlayingSolution, gsPlaying}},
-    {"F7 print",
-     Qt::Key_F7,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {kPass, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F8 error view",
-     Qt::Key_F8,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F9 hide timer",
-     Qt::Key_F9,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {kPass, kPass, kPass, gsPlaying, kPass}},
-    {"F10 generate",
-     Qt::Key_F10,
-     Supply::Bank,
-     DialogAnswer::Yes,
-     {gsPuzzle, gsPuzzle, gsPuzzle, kPass, kPass}},
-    {"F10, the engine fails",
-     Qt::Key_F10,
-     Supply::EngineFails,
-     DialogAnswer::Yes,
-     {gsNone, gsNone, gsNone, kPass, kPass}},
-    {"F10, the solution does not check",
-     Qt::Key_F10,
-     Supply::SolutionClashes,
-     DialogAnswer::Yes,
-     {gsNone, gsNone, gsNone, kPass, kPass}},
-    {"F10, the fetch fails",
-     Qt::Key_F10,
-     Supply::FetchFails,
-     DialogAnswer::Yes,
-     {gsNone, gsPuzzle, gsSolution, kPass, kPass}},
+     DialogAnswer::No},
+    {"F6 view", Qt::Key_F6, {kPass, gsSolution, gsPuzzle, gsPlayingSolution, gsPlaying}},
+    {"F7 print", Qt::Key_F7, {kPass, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
+    {"F8 error view", Qt::Key_F8, {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
+    {"F9 hide timer", Qt::Key_F9, {kPass, kPass, kPass, gsPlaying, kPass}},
+    {"F10 generate", Qt::Key_F10, {gsPuzzle, gsPuzzle, gsPuzzle, kPass, kPass}},
+    {"F10, engine error", Qt::Key_F10, {gsNone, gsNone, gsNone, kPass, kPass}, EngineFails},
+    {"F10, bad solution", Qt::Key_F10, {gsNone, gsNone, gsNone, kPass, kPass}, SolutionClashes},
+    {"F10, fetch fails", Qt::Key_F10, {gsNone, gsPuzzle, gsSolution, kPass, kPass}, FetchFails},
 };
 
 // What the player sees in each column's state (English). Texts nullptr: left as they were.
@@ -195,6 +155,46 @@ void Reach(WindowHarness& h, Supply& supply, Start start, int size_item) {
     h.services.messages.clear();
 }
 
+// Opens a real modal box, as the game does, and while it is open presses every function key
+// where the player's keys could go: at the box, which has the focus, and at the game's window.
+// Boxes the window opens meanwhile are only recorded.
+class KeysUnderABox {
+  public:
+    explicit KeysUnderABox(WindowHarness& h) : h_(h) {
+        h.services.while_box_open = [this] {
+            Open([] { platform::QtServices().ShowMessage({}); });
+        };
+        h.services.on_modal = [this](QDialog& dialog) {
+            Open([&dialog] { platform::QtServices().ShowModal(dialog); });
+            return int{QDialog::Rejected};
+        };
+    }
+    int opened = 0;
+
+  private:
+    void Open(const std::function<void()>& show) {
+        if (open_) {
+            return;
+        }
+        open_ = true;
+        QTimer::singleShot(0, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ++opened;
+                for (int key = Qt::Key_F1; key <= Qt::Key_F10; ++key) {
+                    QTest::keyClick(box->windowHandle(), Qt::Key(key));
+                    QTest::keyClick(h_.w().windowHandle(), Qt::Key(key));
+                }
+                box->close();
+            }
+        });
+        show();
+        open_ = false;
+    }
+
+    WindowHarness& h_;
+    bool open_ = false;
+};
+
 }  // namespace
 
 class TransitionTest : public QObject {
@@ -275,6 +275,46 @@ class TransitionTest : public QObject {
             QVERIFY(w.sg1->visibleRegion().contains(
                 QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top)));
             QCOMPARE(h.InkOnScreen(empty) > 0, v.solution_shown);
+        }
+    }
+
+    // A message box, the quit question and the news dialog are modal: the game behind them takes
+    // no key, so no function key pressed meanwhile starts anything.
+    void functionKeysDoNothingWhileABoxIsOpen() {
+        const struct {
+            const char* name;
+            bool playing;
+            Qt::Key opener;  // the key that opens the box
+            int messages, questions, dialogs;
+        } cases[] = {
+            {"the grid's reply", false, Qt::Key_5, 1, 0, 0},
+            {"the hint", true, Qt::Key_F4, 1, 0, 0},
+            {"the quit question", true, Qt::Key_F5, 0, 1, 0},
+            {"the print notice in play", true, Qt::Key_F7, 0, 0, 1},
+            {"the print notice", false, Qt::Key_F7, 0, 0, 1},
+        };
+        for (const auto& c : cases) {
+            WindowHarness h;
+            TfrmSudoku& w = h.w();
+            h.Generate();
+            if (c.playing) {
+                h.Play();
+            }
+            const QPoint empty = h.FindCell(false);
+            h.Select(empty.x(), empty.y());
+            const uint8_t state = w.GameState;
+            const CharGrid puzzle = w.GivenGrid;
+            h.services.answers.push_back(platform::DialogAnswer::No);
+            KeysUnderABox keys(h);
+            h.Key(c.opener);
+            QVERIFY2(keys.opened == 1, c.name);
+            QCOMPARE(w.GameState, state);
+            QCOMPARE(w.GivenGrid, puzzle);
+            QCOMPARE(w.cbxControllo->isChecked(), false);
+            QCOMPARE(h.services.messages.size(), c.messages);
+            QCOMPARE(h.services.questions.size(), c.questions);
+            QCOMPARE(h.services.modal_dialogs.size(), c.dialogs);
+            QVERIFY(h.services.shell_calls.isEmpty());
         }
     }
 

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "bank/tables/Tables.h"
+#include "engine/Ascii.h"
 
 namespace quintara {
 
@@ -15,13 +16,9 @@ struct Table {
     int32_t cells;
 };
 
-char UpperLevel(char level) {
-    return level >= 'a' && level <= 'z' ? static_cast<char>(level - 'a' + 'A') : level;
-}
-
 // Picks one of the three tables of a size by level letter; null for any other letter.
 const Table* ByLevel(char level, const Table& easy, const Table& medium, const Table& hard) {
-    switch (UpperLevel(level)) {
+    switch (UpperAscii(level)) {
         case 'E':
             return &easy;
         case 'M':
@@ -33,7 +30,9 @@ const Table* ByLevel(char level, const Table& easy, const Table& medium, const T
     }
 }
 
-// The counts are fixed here rather than taken from the arrays, so a table of the wrong length
+// The counts are fixed here, as the lookups promise, rather than taken from the arrays. The
+// assertion below ties them to the declared array lengths, and every generated table asserts
+// that it fills its declared length (bank/tables/Tables.h), so a table of the wrong length
 // fails to compile instead of changing what the game offers.
 constexpr Table k3E{tables::kTable3E, 100, 81};
 constexpr Table k3M{tables::kTable3M, 100, 81};

@@ -41,8 +41,8 @@ size_t ProveBank() {
             std::string solution;
             quintara::GetPuzzle(rules.box, rules.level, i, puzzle, solution);
             faults += quintara::bankgen::AuditEntry(rules, puzzle + solution).size();
-            quintara::TsdBoard board(
-                rules.box, std::string(quintara::bankgen::SymbolsOf(rules.box)), puzzle, solution);
+            quintara::TsdBoard board(rules.box, std::string(quintara::SymbolsOf(rules.box)), puzzle,
+                                     solution);
             faults += board.HasError() || !board.CheckSolution();
             board.Genera();
             faults += board.HasError() || !board.CheckSolution();

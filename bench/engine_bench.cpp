@@ -3,21 +3,11 @@
 
 #include <string>
 
+#include "engine/Symbols.h"
 #include "engine/TsdBoard.h"
 
 namespace quintara {
 namespace {
-
-std::string AlphabetFor(int32_t box_size) {
-    switch (box_size) {
-        case 3:
-            return "123456789";
-        case 4:
-            return "0123456789ABCDEF";
-        default:
-            return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-    }
-}
 
 // A valid grid by the shifting pattern, and a puzzle keeping about two cells in five.
 struct Game {
@@ -26,7 +16,7 @@ struct Game {
 
 Game GameFor(int32_t n) {
     const int32_t side = n * n;
-    Game game{AlphabetFor(n), "", ""};
+    Game game{std::string(SymbolsOf(n)), "", ""};
     for (int32_t row = 0; row < side; ++row) {
         for (int32_t column = 0; column < side; ++column) {
             game.solution += game.alphabet[(row % n * n + row / n + column) % side];

@@ -1,10 +1,8 @@
-// Quintara: the main window first, then the news dialog, then the event loop.
+// Quintara: the main window, which creates the news dialog after itself, then the event loop.
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QStyle>
 
-#include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/QtServices.h"
 #include "ui/resources/Resources.h"
 #include "ui/window/Usudk0201.h"
@@ -13,13 +11,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara"));
     QApplication::setDesktopFileName(QStringLiteral("quintara"));
-    quintara::InitResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quintara/icon-48.png")));
+    QApplication::setWindowIcon(quintara::AppIcon());
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);
-    quintara::TfrmShowUpgrade frmShowUpgrade(services, &frmSudoku);
-    frmSudoku.frmShowUpgrade = &frmShowUpgrade;
 
     // Opens maximized; restored, it stands centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

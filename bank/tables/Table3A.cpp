@@ -309,4 +309,7 @@ constexpr const char* const kTable3A[100] = {
     "912754863587369214364182957835947621271836549496215738749521386128693475653478192",
 };
 
+static_assert(EntriesComplete(kTable3A, 81),
+              "every entry of table 3A holds a puzzle and a solution of 81 cells");
+
 }  // namespace quintara::tables

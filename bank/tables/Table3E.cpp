@@ -309,4 +309,7 @@ constexpr const char* const kTable3E[100] = {
     "241789653759346128386521479913465782825197364467238591192673845574812936638954217",
 };
 
+static_assert(EntriesComplete(kTable3E, 81),
+              "every entry of table 3E holds a puzzle and a solution of 81 cells");
+
 }  // namespace quintara::tables

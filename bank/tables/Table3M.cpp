@@ -309,4 +309,7 @@ constexpr const char* const kTable3M[100] = {
     "832691547516472938749835216164957382958243671327168495283514769671329854495786123",
 };
 
+static_assert(EntriesComplete(kTable3M, 81),
+              "every entry of table 3M holds a puzzle and a solution of 81 cells");
+
 }  // namespace quintara::tables

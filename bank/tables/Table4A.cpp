@@ -234,4 +234,7 @@ constexpr const char* const kTable4A[25] = {
     "AE987D4C30125BF6",
 };
 
+static_assert(EntriesComplete(kTable4A, 256),
+              "every entry of table 4A holds a puzzle and a solution of 256 cells");
+
 }  // namespace quintara::tables

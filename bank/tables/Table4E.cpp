@@ -459,4 +459,7 @@ constexpr const char* const kTable4E[50] = {
     "4E69F23ABC51780D",
 };
 
+static_assert(EntriesComplete(kTable4E, 256),
+              "every entry of table 4E holds a puzzle and a solution of 256 cells");
+
 }  // namespace quintara::tables

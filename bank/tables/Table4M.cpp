@@ -234,4 +234,7 @@ constexpr const char* const kTable4M[25] = {
     "6D4B1E285A9370CF",
 };
 
+static_assert(EntriesComplete(kTable4M, 256),
+              "every entry of table 4M holds a puzzle and a solution of 256 cells");
+
 }  // namespace quintara::tables

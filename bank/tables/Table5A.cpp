@@ -484,4 +484,7 @@ constexpr const char* const kTable5A[25] = {
     "UTSJCEWNYLKVBQXAPDGIMROHF",
 };
 
+static_assert(EntriesComplete(kTable5A, 625),
+              "every entry of table 5A holds a puzzle and a solution of 625 cells");
+
 }  // namespace quintara::tables

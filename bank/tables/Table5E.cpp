@@ -484,4 +484,7 @@ constexpr const char* const kTable5E[25] = {
     "YSBCNKDWMIOXTLAFERHGVQUJP",
 };
 
+static_assert(EntriesComplete(kTable5E, 625),
+              "every entry of table 5E holds a puzzle and a solution of 625 cells");
+
 }  // namespace quintara::tables

@@ -484,4 +484,7 @@ constexpr const char* const kTable5M[25] = {
     "WXMTQKLDHJAYCUPNSEBIGVORF",
 };
 
+static_assert(EntriesComplete(kTable5M, 625),
+              "every entry of table 5M holds a puzzle and a solution of 625 cells");
+
 }  // namespace quintara::tables

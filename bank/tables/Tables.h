@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 namespace quintara::tables {
 
 // The nine generated tables (bank/tables/Table*.cpp, written by tools/bankgen). Each entry is
@@ -13,5 +16,18 @@ extern const char* const kTable4A[25];
 extern const char* const kTable5E[25];
 extern const char* const kTable5M[25];
 extern const char* const kTable5A[25];
+
+// True when every entry of a table is there and holds two halves of `cells` characters. Each
+// generated table asserts it: an initializer list shorter than the declared count would
+// otherwise compile, leaving null entries at the end.
+template <std::size_t N>
+constexpr bool EntriesComplete(const char* const (&table)[N], std::size_t cells) {
+    for (const char* entry : table) {
+        if (entry == nullptr || std::char_traits<char>::length(entry) != 2 * cells) {
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace quintara::tables

@@ -70,7 +70,7 @@ TEST(BankInvariantsTest, MeanGivensStayNearEachTablesReference) {
 
 TEST(BankInvariantsTest, EveryEntryLoadsIntoTheBoardAndKeepsAValidSolutionWhenDisguised) {
     for (const auto& entry : Entries()) {
-        const std::string symbols(bankgen::SymbolsOf(entry.rules.box));
+        const std::string symbols(SymbolsOf(entry.rules.box));
         TsdBoard board(entry.rules.box, symbols, entry.puzzle, entry.solution);
         ASSERT_FALSE(board.HasError()) << entry.Label() << ": " << board.GetErrorText();
         EXPECT_TRUE(board.CheckSolution()) << entry.Label();

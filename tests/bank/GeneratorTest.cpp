@@ -193,6 +193,7 @@ TEST(GeneratorTest, TableSourceNamesItsOriginAndHoldsTheEntries) {
     EXPECT_NE(source.find("./quintara bank"), std::string::npos);
     EXPECT_NE(source.find("--seed 42"), std::string::npos);
     EXPECT_NE(source.find("kTable5E[2]"), std::string::npos);
+    EXPECT_NE(source.find("static_assert(EntriesComplete(kTable5E, 625)"), std::string::npos);
     std::string literals;
     for (size_t open = source.find("\n    \""); open != std::string::npos;
          open = source.find("\n    \"", open + 1)) {

@@ -10,7 +10,7 @@ namespace quintara::testing {
 
 // A 9x9 half written row by row ('?' for a blank) as cell values.
 inline bankgen::Grid Nine(std::string_view text) {
-    return bankgen::ParseHalf(text, bankgen::SymbolsOf(3));
+    return bankgen::ParseHalf(text, SymbolsOf(3));
 }
 
 // The mask of the given 9x9 digits (digit d is bit d-1).

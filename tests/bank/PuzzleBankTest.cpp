@@ -1,4 +1,5 @@
 #include "bank/PuzzleBank.h"
+#include "bank/tables/Tables.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,18 @@ TEST(PuzzleBankTest, RepeatedCallsGiveTheSameIndependentStrings) {
     ASSERT_TRUE(GetPuzzle(5, 'M', 7, puzzle, solution));
     EXPECT_NE(puzzle[0], '#');
     EXPECT_EQ(solution, first_solution);
+}
+
+// Every generated table asserts this check at compile time: a table declared longer than its
+// initializer list ends in null entries, and an entry may be cut short.
+TEST(PuzzleBankTest, TableCheckRefusesMissingAndCutEntries) {
+    constexpr const char* kFull[2] = {"12", "34"};
+    constexpr const char* kMissingOne[3] = {"12", "34"};
+    constexpr const char* kCutShort[2] = {"12", "3"};
+    EXPECT_TRUE(tables::EntriesComplete(kFull, 1));
+    EXPECT_FALSE(tables::EntriesComplete(kMissingOne, 1));
+    EXPECT_FALSE(tables::EntriesComplete(kCutShort, 1));
+    EXPECT_FALSE(tables::EntriesComplete(kFull, 2));
 }
 
 }  // namespace

@@ -33,8 +33,9 @@ echo "Depends: $depends"
 echo "Installed-Size: $(field Installed-Size) KiB; package $(stat -c %s "$deb") bytes"
 # The package names in Depends, versions and alternatives dropped.
 names=" $(sed -E 's/\([^)]*\)//g; s/\|[^,]*//g; s/,/ /g; s/ +/ /g' <<<"$depends") "
-# Computed from the libraries the game links, plus Qt's display plugins, which it loads.
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+# Computed from the libraries the game links, plus the Qt plugins it loads: the display
+# platforms and the SVG icon engine.
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6; do
     check "Depends on $library" [ "${names/ $library /}" != "$names" ]
 done
 # Every package named there is one this system knows and has installed.

@@ -29,21 +29,6 @@ std::span<const TableRules> BankTables() {
     return kTables;
 }
 
-std::string_view SymbolsOf(int box) {
-    switch (box) {
-        case 2:
-            return "1234";
-        case 3:
-            return "123456789";
-        case 4:
-            return "0123456789ABCDEF";
-        case 5:
-            return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-        default:
-            return "";
-    }
-}
-
 Grid ParseHalf(std::string_view text, std::string_view symbols) {
     Grid cells;
     cells.reserve(text.size());

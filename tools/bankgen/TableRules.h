@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Symbols.h"
 #include "tools/bankgen/Deduction.h"
 
 namespace quintara::bankgen {
@@ -26,9 +27,6 @@ struct TableRules {
 
 // The nine tables in their fixed order: 3E 3M 3A 4E 4M 4A 5E 5M 5A.
 std::span<const TableRules> BankTables();
-
-// The symbols of a box size, one character each.
-std::string_view SymbolsOf(int box);
 
 inline constexpr char kBlank = '?';
 

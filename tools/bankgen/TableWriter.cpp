@@ -52,7 +52,11 @@ std::string TableSource(const BuiltTable& table, uint64_t seed) {
     for (size_t i = 0; i < table.entries.size(); ++i) {
         AppendEntry(table.entries[i], side, i, out);
     }
-    out += "};\n\n}  // namespace quintara::tables\n";
+    const std::string cells = std::to_string(side * side);
+    out += "};\n\nstatic_assert(EntriesComplete(kTable" + rules.Name() + ", " + cells +
+           "),\n              \"every entry of table " + rules.Name() +
+           " holds a puzzle and a solution of " + cells + " cells\");\n";
+    out += "\n}  // namespace quintara::tables\n";
     return out;
 }
 

@@ -26,13 +26,12 @@ constexpr int kSlack = 8;
 class Scene {
   public:
     Scene() {
-        window.frmShowUpgrade = &news;
         window.show();
         QApplication::processEvents();
     }
 
     void Generate(int box_size) {
-        window.cbg1->setItemIndex(box_size - 3);
+        window.cbg1->setItemIndex(SizeItemOf(box_size));
         window.ActGeneraExecute(nullptr);
         const QSize grid = window.sg1->sizeHint();
         window.resize(kDesignSize.expandedTo(grid + QSize(kRightColumn + kSlack, kBands + kSlack)));
@@ -94,7 +93,7 @@ class Scene {
 
     testing::RecordingServices services;
     TfrmSudoku window{services};
-    TfrmShowUpgrade news{services, &window};
+    TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
 
 QImage Start() {

@@ -7,6 +7,21 @@
 
 namespace quintara::platform {
 
+namespace {
+
+// The second key-down of a press, queued behind the first.
+class SecondKeyEvent : public QEvent {
+  public:
+    static constexpr Type kType = static_cast<Type>(QEvent::User + 1);
+    explicit SecondKeyEvent(int key) : QEvent(kType), key_(key) {}
+    int Key() const { return key_; }
+
+  private:
+    int key_;
+};
+
+}  // namespace
+
 TKeyPreview::TKeyPreview(QWidget* window, KeyHandler handler, KeyClaim claims)
     : QObject(window), window_(window), handler_(std::move(handler)), claims_(std::move(claims)) {
     qApp->installEventFilter(this);
@@ -40,8 +55,33 @@ bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (watched == QApplication::focusWidget()) {
+        QueueSecondKey(SecondKeyOf(*key_event));
+    }
     handler_(window_, key, shift);
     return key == 0;
+}
+
+// Queued as Windows queues the second key-down: a message box that the first one opened takes
+// it; otherwise it goes to the control that has the focus, through this preview again.
+void TKeyPreview::QueueSecondKey(int key) {
+    if (key != 0) {
+        QCoreApplication::postEvent(this, new SecondKeyEvent(key));
+    }
+}
+
+void TKeyPreview::customEvent(QEvent* event) {
+    if (event->type() != SecondKeyEvent::kType) {
+        QObject::customEvent(event);
+        return;
+    }
+    QWidget* focus = QApplication::focusWidget();
+    if (QApplication::activeModalWidget() != nullptr || focus == nullptr || !InWindow(focus)) {
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, static_cast<SecondKeyEvent*>(event)->Key(),
+                    Qt::ControlModifier | Qt::AltModifier);
+    QCoreApplication::sendEvent(focus, &press);
 }
 
 }  // namespace quintara::platform

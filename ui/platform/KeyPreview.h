@@ -12,7 +12,8 @@ namespace quintara::platform {
 
 // Key preview: every key pressed in a window goes to the window's key handler before the
 // focused control sees it; a handler that sets the key to 0 consumes it. Function keys the
-// handler claims are kept from shortcuts, so they arrive as key presses.
+// handler claims are kept from shortcuts, so they arrive as key presses. A press that a Windows
+// keyboard reports as two key-downs (AltGr) is followed by the second one.
 class TKeyPreview : public QObject {
     Q_OBJECT
 
@@ -26,9 +27,11 @@ class TKeyPreview : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void customEvent(QEvent* event) override;
 
   private:
     bool InWindow(QObject* watched) const;
+    void QueueSecondKey(int key);
 
     QPointer<QWidget> window_;
     KeyHandler handler_;

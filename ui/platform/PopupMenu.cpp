@@ -15,6 +15,15 @@ void TPopupMenu::setAutoPopup(bool on) {
     owner_->setContextMenuPolicy(on ? Qt::CustomContextMenu : Qt::PreventContextMenu);
 }
 
+void TPopupMenu::ClearItems() {
+    for (QAction* item : actions()) {
+        removeAction(item);
+        if (item->parent() == this) {
+            item->deleteLater();
+        }
+    }
+}
+
 QAction* TPopupMenu::AddItem(const QString& caption, int32_t tag, const ClickHandler& on_click) {
     auto* item = new QAction(caption, this);
     item->setData(tag);

@@ -21,8 +21,9 @@ class TPopupMenu : public QMenu {
     bool AutoPopup() const { return auto_popup_; }
     void setAutoPopup(bool on);
 
-    // Removes and frees every item.
-    void ClearItems() { clear(); }
+    // Removes every item and frees those the menu made. They are freed once control is back in
+    // the event loop, so an item's click handler may rebuild the menu it belongs to.
+    void ClearItems();
     QAction* AddItem(const QString& caption, int32_t tag, const ClickHandler& on_click);
     // An item with its own caption that runs `action` and is enabled while the action is.
     QAction* AddActionItem(QAction* action, const QString& caption);

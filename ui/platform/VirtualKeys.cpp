@@ -8,31 +8,82 @@ namespace quintara::platform {
 
 namespace {
 
-// Evdev numbers of the main keyboard's digit row: KEY_1 .. KEY_9 are 2 .. 10, KEY_0 is 11.
 constexpr quint32 kX11KeycodeOffset = 8;
-constexpr quint32 kEvdevKey1 = 2;
-constexpr quint32 kEvdevKey0 = 11;
 
-TVirtualKey Ascii(char c) {
-    return static_cast<TVirtualKey>(c);
+// The US-layout key at each evdev number of the main keyboard's character keys, which is the
+// virtual key Windows gives the key at that place under a layout of another script. Digits:
+// KEY_1 .. KEY_0 are 2 .. 11; letters: KEY_Q .. KEY_P 16 .. 25, KEY_A .. KEY_L 30 .. 38,
+// KEY_Z .. KEY_M 44 .. 50; the others are punctuation.
+struct KeyPlace {
+    quint32 evdev;
+    TVirtualKey vk;
+};
+constexpr KeyPlace kKeyPlaces[] = {
+    {2, '1'},           {3, '2'},
+    {4, '3'},           {5, '4'},
+    {6, '5'},           {7, '6'},
+    {8, '7'},           {9, '8'},
+    {10, '9'},          {11, '0'},
+    {12, VK_OEM_MINUS}, {13, VK_OEM_PLUS},
+    {16, 'Q'},          {17, 'W'},
+    {18, 'E'},          {19, 'R'},
+    {20, 'T'},          {21, 'Y'},
+    {22, 'U'},          {23, 'I'},
+    {24, 'O'},          {25, 'P'},
+    {26, VK_OEM_4},     {27, VK_OEM_6},
+    {30, 'A'},          {31, 'S'},
+    {32, 'D'},          {33, 'F'},
+    {34, 'G'},          {35, 'H'},
+    {36, 'J'},          {37, 'K'},
+    {38, 'L'},          {39, VK_OEM_1},
+    {40, VK_OEM_7},     {41, VK_OEM_3},
+    {43, VK_OEM_5},     {44, 'Z'},
+    {45, 'X'},          {46, 'C'},
+    {47, 'V'},          {48, 'B'},
+    {49, 'N'},          {50, 'M'},
+    {51, VK_OEM_COMMA}, {52, VK_OEM_PERIOD},
+    {53, VK_OEM_2},     {86, VK_OEM_102},
+};
+
+// The US-layout key at an xkb keycode's place; 0 for other keys.
+TVirtualKey KeyAtPlace(quint32 keycode) {
+    for (const KeyPlace& place : kKeyPlaces) {
+        if (place.evdev + kX11KeycodeOffset == keycode) {
+            return place.vk;
+        }
+    }
+    return 0;
 }
 
-// Digits by keycode, letters by keysym; 0 when X11 says nothing useful about the key.
-TVirtualKey FromX11(quint32 keycode, quint32 keysym) {
-    if (keycode >= kX11KeycodeOffset) {
-        const quint32 evdev = keycode - kX11KeycodeOffset;
-        if (evdev >= kEvdevKey1 && evdev < kEvdevKey0) {
-            return static_cast<TVirtualKey>('1' + (evdev - kEvdevKey1));
-        }
-        if (evdev == kEvdevKey0) {
-            return Ascii('0');
-        }
+bool IsDigit(TVirtualKey vk) {
+    return vk >= '0' && vk <= '9';
+}
+
+bool IsDeadKey(int key) {
+    return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
+}
+
+// Qt names a letter key by its upper-case character; a letter outside A to Z belongs to another
+// script or is an accented one.
+bool IsOtherLetter(int key) {
+    return key > Qt::Key_Z && key <= 0xFFFF && QChar(static_cast<char16_t>(key)).isLetter();
+}
+
+// Digits by place, Latin letters by keysym, other letters and dead keys by place; 0 when the
+// native data says nothing more than Qt::Key does.
+TVirtualKey FromX11(quint32 keycode, quint32 keysym, int key) {
+    const TVirtualKey at_place = KeyAtPlace(keycode);
+    if (IsDigit(at_place)) {
+        return at_place;
     }
     if (keysym >= 'a' && keysym <= 'z') {
         return static_cast<TVirtualKey>(keysym - 'a' + 'A');
     }
     if (keysym >= 'A' && keysym <= 'Z') {
         return static_cast<TVirtualKey>(keysym);
+    }
+    if (IsOtherLetter(key) || IsDeadKey(key)) {
+        return at_place;
     }
     return 0;
 }
@@ -97,7 +148,8 @@ TVirtualKey FromPunctuation(int key) {
         case Qt::Key_QuoteDbl:
             return VK_OEM_7;
         default:
-            return key > Qt::Key_Space && key <= Qt::Key_ydiaeresis ? VK_OEM_8 : 0;
+            // Qt's codes of non-character keys start at Qt::Key_Escape.
+            return (key > Qt::Key_Space && key < Qt::Key_Escape) || IsDeadKey(key) ? VK_OEM_8 : 0;
     }
 }
 
@@ -120,9 +172,12 @@ TVirtualKey FromQtKey(int key) {
         case Qt::Key_Shift:
             return VK_SHIFT;
         case Qt::Key_Control:
+        case Qt::Key_AltGr:  // followed by VK_MENU, see SecondKeyOf
             return VK_CONTROL;
         case Qt::Key_Alt:
             return VK_MENU;
+        case Qt::Key_Clear:  // keypad 5 without NumLock
+            return VK_CLEAR;
         case Qt::Key_Escape:
             return VK_ESCAPE;
         case Qt::Key_Space:
@@ -158,7 +213,10 @@ TVirtualKey FromQtKey(int key) {
         case Qt::Key_Print:
             return VK_SNAPSHOT;
         case Qt::Key_Meta:
+        case Qt::Key_Super_L:
             return VK_LWIN;
+        case Qt::Key_Super_R:
+            return VK_RWIN;
         case Qt::Key_Menu:
             return VK_APPS;
         default:
@@ -170,6 +228,9 @@ TVirtualKey FromQtKey(int key) {
 
 NativeKeys CurrentNativeKeys() {
     const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("windows")) {
+        return NativeKeys::Windows;
+    }
     const bool xkb =
         platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
     return xkb ? NativeKeys::X11 : NativeKeys::None;
@@ -177,6 +238,9 @@ NativeKeys CurrentNativeKeys() {
 
 TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native) {
     const int key = event.key();
+    if (native == NativeKeys::Windows && event.nativeVirtualKey() != 0) {
+        return static_cast<TVirtualKey>(event.nativeVirtualKey());
+    }
     if (event.modifiers().testFlag(Qt::KeypadModifier)) {
         if (const TVirtualKey vk = FromKeypad(key)) {
             return vk;
@@ -184,11 +248,15 @@ TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native) {
         return FromQtKey(key);
     }
     if (native == NativeKeys::X11) {
-        if (const TVirtualKey vk = FromX11(event.nativeScanCode(), event.nativeVirtualKey())) {
+        if (const TVirtualKey vk = FromX11(event.nativeScanCode(), event.nativeVirtualKey(), key)) {
             return vk;
         }
     }
     return FromQtKey(key);
+}
+
+int SecondKeyOf(const QKeyEvent& event, NativeKeys native) {
+    return native != NativeKeys::Windows && event.key() == Qt::Key_AltGr ? Qt::Key_Alt : 0;
 }
 
 TShiftState ShiftStateOf(Qt::KeyboardModifiers mods) {

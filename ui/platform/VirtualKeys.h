@@ -13,6 +13,7 @@ using TVirtualKey = uint16_t;
 
 inline constexpr TVirtualKey VK_BACK = 0x08;
 inline constexpr TVirtualKey VK_TAB = 0x09;
+inline constexpr TVirtualKey VK_CLEAR = 0x0C;
 inline constexpr TVirtualKey VK_RETURN = 0x0D;
 inline constexpr TVirtualKey VK_SHIFT = 0x10;
 inline constexpr TVirtualKey VK_CONTROL = 0x11;
@@ -33,6 +34,7 @@ inline constexpr TVirtualKey VK_SNAPSHOT = 0x2C;
 inline constexpr TVirtualKey VK_INSERT = 0x2D;
 inline constexpr TVirtualKey VK_DELETE = 0x2E;
 inline constexpr TVirtualKey VK_LWIN = 0x5B;
+inline constexpr TVirtualKey VK_RWIN = 0x5C;
 inline constexpr TVirtualKey VK_APPS = 0x5D;
 inline constexpr TVirtualKey VK_NUMPAD0 = 0x60;
 inline constexpr TVirtualKey VK_NUMPAD9 = 0x69;
@@ -65,6 +67,7 @@ inline constexpr TVirtualKey VK_OEM_5 = 0xDC;       // \ |
 inline constexpr TVirtualKey VK_OEM_6 = 0xDD;       // ] }
 inline constexpr TVirtualKey VK_OEM_7 = 0xDE;       // ' "
 inline constexpr TVirtualKey VK_OEM_8 = 0xDF;       // any other character key
+inline constexpr TVirtualKey VK_OEM_102 = 0xE2;     // the extra key beside left Shift: < > |
 
 // The modifiers held with a key or a mouse button: a set of the flags below.
 using TShiftState = uint8_t;
@@ -72,17 +75,28 @@ inline constexpr TShiftState ssShift = 0x01;
 inline constexpr TShiftState ssAlt = 0x02;
 inline constexpr TShiftState ssCtrl = 0x04;
 
-// Where the native key data of an event comes from: X11 and Wayland report the xkb keycode
-// (evdev + 8) and keysym; other platforms are read through Qt::Key alone.
-enum class NativeKeys { X11, None };
+// What a key event tells of the key beyond Qt::Key, by platform:
+// - Windows: nativeVirtualKey() is the Windows virtual-key code itself, and is taken as it is.
+// - X11 and Wayland: nativeScanCode() is the xkb keycode (the evdev number + 8), which tells the
+//   key's place on the keyboard, and nativeVirtualKey() the keysym, which tells what the layout
+//   puts there. The digit row is read by place, so Shift+1 gives '1' as on Windows; a Latin
+//   letter by its keysym, so a French or German layout types the letter it shows; a letter of
+//   another script (Russian, Greek, ...) and a dead key by place, as Windows gives them codes
+//   of the US key at that place ("A" to "Z", VK_OEM_...).
+// - Anything else (and synthetic events without native data): Qt::Key alone.
+// The keypad is read from Qt::Key with the keypad modifier everywhere but on Windows.
+enum class NativeKeys { Windows, X11, None };
 
 // The platform the application runs on, for VirtualKeyOf.
 NativeKeys CurrentNativeKeys();
 
-// The virtual-key code of a Qt key event; 0 when the key has none. Digits are taken by their
-// physical key where the platform reports it, so Shift+1 gives '1' as on Windows; letters by
-// their (layout-aware) keysym.
+// The virtual-key code of a Qt key event; 0 when the key has none.
 TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native = CurrentNativeKeys());
+
+// The Qt key of a second key-down that a Windows keyboard sends for the same press, 0 for none:
+// AltGr is VK_CONTROL then VK_MENU there, so its second key is Qt::Key_Alt. Windows itself sends
+// both, so its path has none.
+int SecondKeyOf(const QKeyEvent& event, NativeKeys native = CurrentNativeKeys());
 
 // Shift, Ctrl and Alt among Qt's modifiers.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);

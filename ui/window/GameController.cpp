@@ -40,12 +40,12 @@ PuzzleSource BankPuzzles() {
 
 bool TfrmSudoku::NewGame() {
     const int item = cbg1->ItemIndex();
-    if (item < 0 || item > 2) {
+    if (item < 0 || item > SizeItemOf(kLargestBoxSize)) {
         services_.ShowMessage(Pick("index of checkbox errato:", "incorrect checkbox index:") +
                               QString::number(item));
         return false;
     }
-    const int32_t box_size = item + 3;
+    const int32_t box_size = BoxSizeOfItem(item);
     if (!GridVisible() || box_size != ActiveBoxSize) {
         if (box_size != ActiveBoxSize) {
             SetWindowSizeFor(box_size);

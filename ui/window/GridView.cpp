@@ -1,6 +1,5 @@
 // The board's painting, cell by cell, and the layout of window and grid for a box size.
 #include <QCheckBox>
-#include <QFrame>
 
 #include "ui/window/Usudk0201.h"
 
@@ -13,24 +12,24 @@ using platform::TRect;
 
 namespace {
 
-// Window width, grid panel width, window height and the grid's layout, per box size.
+// The window's size and the grid's cells and lines, per box size. The grid panel and the grid
+// fill their parents, so the layout, not this table, gives them their sizes.
 struct SizeLayout {
     int window_width;
-    int grid_panel_width;
     int window_height;
     int cell_extra;  // cell width = font points + this; height 10 less
     int grid_line_width;
-    int grid_height;
 };
 
 constexpr SizeLayout kLayouts[] = {
-    {598, 428, 688, 36, 3, 335},  // 3: 9 x 9
-    {752, 582, 688, 26, 2, 418},  // 4: 16 x 16
-    {752, 582, 688, 26, 2, 507},  // 5: 25 x 25
+    {598, 688, 36, 3},  // 3: 9 x 9
+    {752, 688, 26, 2},  // 4: 16 x 16
+    {752, 688, 26, 2},  // 5: 25 x 25
 };
 
 const SizeLayout* LayoutFor(int32_t size) {
-    return size >= 3 && size <= 5 ? &kLayouts[size - 3] : nullptr;
+    return size >= kSmallestBoxSize && size <= kLargestBoxSize ? &kLayouts[SizeItemOf(size)]
+                                                               : nullptr;
 }
 
 constexpr int kCellHeightLess = 10;
@@ -134,7 +133,9 @@ QString TfrmSudoku::CellDescription(int col, int row) const {
     return text;
 }
 
-// A maximized window keeps its size; the layout then shares the space out.
+// Only a window in its normal state takes the size; a maximized or full-screen one keeps its
+// own. Either way the layout gives the grid panel what the bands and the right column leave, and
+// the minimum size keeps every control of those whole.
 void TfrmSudoku::SetWindowSizeFor(int32_t size) {
     const SizeLayout* layout = LayoutFor(size);
     if (layout == nullptr) {
@@ -143,7 +144,6 @@ void TfrmSudoku::SetWindowSizeFor(int32_t size) {
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         resize(layout->window_width, layout->window_height);
     }
-    pnlGrid->resize(layout->grid_panel_width, pnlGrid->height());
 }
 
 void TfrmSudoku::SetupGrid(int32_t size) {
@@ -162,9 +162,7 @@ void TfrmSudoku::SetupGrid(int32_t size) {
         sg1->setDefaultColWidth(sg1->FontSize() + layout->cell_extra);
         sg1->setDefaultRowHeight(sg1->FontSize() + layout->cell_extra - kCellHeightLess);
         sg1->setGridLineWidth(layout->grid_line_width);
-        BoxLineWidth = 3;
-        // The grid fills its scroll area, which settles the height actually shown.
-        sg1->resize(sg1->width(), layout->grid_height);
+        BoxLineWidth = kBoxLineWidth;
     }
     repaint();
     sg1->setSelection({0, 0, 0, 0});

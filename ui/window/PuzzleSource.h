@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quintara {
@@ -8,9 +9,10 @@ namespace quintara {
 // Where a new game takes its puzzles: the puzzle bank in the game; tests pass their own lookups
 // to reach the failure paths.
 struct PuzzleSource {
-    int32_t (*GetPuzzleCount)(int32_t BoxSize, char level);
-    bool (*GetPuzzle)(int32_t BoxSize, char level, int32_t index, std::string& puzzle,
-                      std::string& solution);
+    std::function<int32_t(int32_t BoxSize, char level)> GetPuzzleCount;
+    std::function<bool(int32_t BoxSize, char level, int32_t index, std::string& puzzle,
+                       std::string& solution)>
+        GetPuzzle;
 };
 
 // The compiled-in puzzle bank.

@@ -5,9 +5,12 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/CharGrid.h"
+#include "engine/Symbols.h"
 #include "engine/TsdBoard.h"
 #include "ui/platform/Canvas.h"
 #include "ui/platform/DrawGrid.h"
@@ -39,6 +42,17 @@ inline constexpr uint8_t gsPuzzle = 1;
 inline constexpr uint8_t gsSolution = 2;
 inline constexpr uint8_t gsPlaying = 4;
 inline constexpr uint8_t gsPlayingSolution = 5;
+
+// The size group's items 0, 1 and 2 stand for boxes of 3, 4 and 5 cells a side.
+constexpr int32_t BoxSizeOfItem(int item) {
+    return kSmallestBoxSize + item;
+}
+constexpr int SizeItemOf(int32_t box_size) {
+    return box_size - kSmallestBoxSize;
+}
+
+// Pen width of the lines between boxes.
+inline constexpr int32_t kBoxLineWidth = 3;
 
 // The main window: one game at a time (board, grids, state, start of play), its commands and
 // function keys, the painted grid with its layout, cell input, the context menu and the captions
@@ -140,7 +154,7 @@ class TfrmSudoku : public QWidget {
     QScrollArea* sg1Scroller = nullptr;
     platform::TDrawGrid* sg1 = nullptr;
     platform::TPopupMenu* popm1 = nullptr;
-    // The news dialog, created after this window; the print notice shows in it.
+    // The news dialog, created with this window and after it; the print notice shows in it.
     TfrmShowUpgrade* frmShowUpgrade = nullptr;
 
     // Game fields.
@@ -152,7 +166,7 @@ class TfrmSudoku : public QWidget {
     uint8_t GameState = gsNone;
     QDateTime StartTime;
     // Pen width of the box lines.
-    int32_t BoxLineWidth = 3;
+    int32_t BoxLineWidth = kBoxLineWidth;
 
     // The alphabet of a box size (3, 4 or 5); empty for any other.
     const std::string& Symbols(int32_t box_size) const;
@@ -169,6 +183,15 @@ class TfrmSudoku : public QWidget {
     void CreateBottomBand();
     void CreateGridPanel();
     void ComposeWindow();
+    void CreateCommandKeys();
+
+    // One function key: the key, whether its command is available now, and the command.
+    struct CommandKey {
+        platform::TVirtualKey key;
+        std::function<bool()> available;
+        std::function<void()> run;
+    };
+    bool IsCommandKey(platform::TVirtualKey key) const;
 
     // Helpers of the handlers.
     bool GridVisible() const;
@@ -184,6 +207,7 @@ class TfrmSudoku : public QWidget {
     platform::Services& services_;
     PuzzleSource puzzles_;
     std::array<std::string, 3> symbols_;
+    std::vector<CommandKey> command_keys_;
     bool shown_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "engine/Random.h"
 #include "ui/Language.h"
@@ -21,14 +22,6 @@ namespace quintara {
 
 using platform::TShiftState;
 using platform::TVirtualKey;
-using platform::VK_F1;
-using platform::VK_F10;
-using platform::VK_F4;
-using platform::VK_F5;
-using platform::VK_F6;
-using platform::VK_F7;
-using platform::VK_F8;
-using platform::VK_F9;
 
 namespace {
 
@@ -41,7 +34,9 @@ void Flip(QCheckBox* box) {
 }  // namespace
 
 const std::string& TfrmSudoku::Symbols(int32_t box_size) const {
-    return box_size >= 3 && box_size <= 5 ? symbols_[box_size - 3] : kNoSymbols;
+    return box_size >= kSmallestBoxSize && box_size <= kLargestBoxSize
+               ? symbols_[SizeItemOf(box_size)]
+               : kNoSymbols;
 }
 
 bool TfrmSudoku::GridVisible() const {
@@ -72,10 +67,10 @@ void TfrmSudoku::FormShow() {
     sg1->hide();
     ActiveBoxSize = 3;
     Board.reset();
-    BoxLineWidth = 3;
+    BoxLineWidth = kBoxLineWidth;
     ActPrint->setEnabled(false);
     SetWindowSizeFor(3);
-    symbols_ = {"123456789", "0123456789ABCDEF", "ABCDEFGHIJKLMNOPQRSTUVWXY"};
+    symbols_ = {std::string(SymbolsOf(3)), std::string(SymbolsOf(4)), std::string(SymbolsOf(5))};
     cbgLivello->setItemIndex(0);
     GameState = gsNone;
     UpdateState();
@@ -161,32 +156,44 @@ void TfrmSudoku::UpdateState() {
     }
 }
 
+// The function keys in the order the key handler tests them. The key preview claims these keys
+// from shortcuts; the handler runs the first one whose command is available.
+void TfrmSudoku::CreateCommandKeys() {
+    const auto action_key = [this](TVirtualKey key, QAction* action,
+                                   void (TfrmSudoku::*execute)(QObject*)) {
+        return CommandKey{key, [action] { return action->isEnabled(); },
+                          [this, action, execute] { (this->*execute)(action); }};
+    };
+    command_keys_ = {
+        action_key(platform::VK_F1, ActHelp, &TfrmSudoku::ActHelpExecute),
+        action_key(platform::VK_F4, ActSuggerisci, &TfrmSudoku::ActSuggerisciExecute),
+        action_key(platform::VK_F5, ActPlay, &TfrmSudoku::ActPlayExecute),
+        action_key(platform::VK_F6, ActToggleView, &TfrmSudoku::ActToggleViewExecute),
+        action_key(platform::VK_F7, ActPrint, &TfrmSudoku::ActPrintExecute),
+        // The check boxes' changes run their click handlers.
+        {platform::VK_F8, [this] { return cbxControllo->isEnabled(); },
+         [this] { Flip(cbxControllo); }},
+        {platform::VK_F9, [this] { return !pnlGameOn->isHidden(); },
+         [this] { Flip(cbxHideTimer); }},
+        action_key(platform::VK_F10, ActGenera, &TfrmSudoku::ActGeneraExecute),
+    };
+}
+
+bool TfrmSudoku::IsCommandKey(TVirtualKey key) const {
+    return std::any_of(command_keys_.begin(), command_keys_.end(),
+                       [key](const CommandKey& command) { return command.key == key; });
+}
+
 void TfrmSudoku::FormKeyDown(QObject* /*Sender*/, TVirtualKey& Key, TShiftState Shift) {
     if (Shift != 0) {
         return;
     }
-    bool handled = true;
-    if (Key == VK_F1 && ActHelp->isEnabled()) {
-        ActHelpExecute(ActHelp);
-    } else if (Key == VK_F4 && ActSuggerisci->isEnabled()) {
-        ActSuggerisciExecute(ActSuggerisci);
-    } else if (Key == VK_F5 && ActPlay->isEnabled()) {
-        ActPlayExecute(ActPlay);
-    } else if (Key == VK_F6 && ActToggleView->isEnabled()) {
-        ActToggleViewExecute(ActToggleView);
-    } else if (Key == VK_F7 && ActPrint->isEnabled()) {
-        ActPrintExecute(ActPrint);
-    } else if (Key == VK_F8 && cbxControllo->isEnabled()) {
-        Flip(cbxControllo);  // the change runs cbxControlloClick
-    } else if (Key == VK_F9 && !pnlGameOn->isHidden()) {
-        Flip(cbxHideTimer);  // the change runs cbxHideTimerClick
-    } else if (Key == VK_F10 && ActGenera->isEnabled()) {
-        ActGeneraExecute(ActGenera);
-    } else {
-        handled = false;
-    }
-    if (handled) {
-        Key = 0;
+    for (const CommandKey& command : command_keys_) {
+        if (command.key == Key && command.available()) {
+            command.run();
+            Key = 0;
+            return;
+        }
     }
 }
 
@@ -220,9 +227,7 @@ void TfrmSudoku::ActPrintExecute(QObject* /*Sender*/) {
 }
 
 void TfrmSudoku::ShowUpgrade(const QString& message) {
-    if (frmShowUpgrade != nullptr) {
-        frmShowUpgrade->ShowNews(message);
-    }
+    frmShowUpgrade->ShowNews(message);
 }
 
 }  // namespace quintara

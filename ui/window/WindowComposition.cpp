@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Links.h"
+#include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/Actions.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/KeyPreview.h"
@@ -53,6 +54,12 @@ void Fill(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
+// A band of placed controls is at least as wide as they reach, so the window's minimum size, which
+// the layout takes from its bands, cuts none of them.
+void KeepControlsWhole(QWidget* band) {
+    band->setMinimumWidth(band->childrenRect().right() + 1);
+}
+
 template <typename Widget>
 Widget* Place(Widget* widget, int x, int y, int width, int height) {
     widget->setGeometry(x, y, width, height);
@@ -83,16 +90,12 @@ QLabel* WhiteText(QWidget* parent, const QString& text, const QFont& font) {
     return label;
 }
 
-// The function keys the window's key handler may consume.
-bool IsCommandKey(TVirtualKey key) {
-    return key == platform::VK_F1 || (key >= platform::VK_F4 && key <= platform::VK_F10);
-}
-
 }  // namespace
 
 TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidget* parent)
-    : QWidget(parent), services_(services), puzzles_(puzzles) {
+    : QWidget(parent), services_(services), puzzles_(std::move(puzzles)) {
     InitResources();
+    setWindowIcon(AppIcon());
     setWindowTitle(
         QStringLiteral("Quintara Vers.1.3 - %1 - %2")
             .arg(QString::fromUtf8(links::kMakerName), QString::fromUtf8(links::kMakerHost)));
@@ -102,6 +105,7 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
     resize(kDesignWidth, kDesignHeight);
 
     CreateActions();
+    CreateCommandKeys();
     CreateTopBand();
     CreateRightColumn();
     CreateBottomBand();
@@ -113,7 +117,9 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
         [this](QObject* sender, TVirtualKey& key, platform::TShiftState shift) {
             FormKeyDown(sender, key, shift);
         },
-        IsCommandKey);
+        [this](TVirtualKey key) { return IsCommandKey(key); });
+
+    frmShowUpgrade = new TfrmShowUpgrade(services_, this);
 }
 
 TfrmSudoku::~TfrmSudoku() = default;
@@ -166,6 +172,8 @@ void TfrmSudoku::CreateTopBand() {
     band->setSpacing(0);
     Panel1->setFixedHeight(60);
     pnlTopControlsClient->setFixedHeight(67);
+    KeepControlsWhole(Panel1);
+    KeepControlsWhole(pnlTopControlsClient);
     band->addWidget(Panel1);
     band->addWidget(pnlTopControlsClient);
     band->addStretch();
@@ -219,6 +227,10 @@ void TfrmSudoku::CreateRightColumn() {
     column->addWidget(pnlGameOn);
     column->addStretch();
     column->addWidget(pnlLayout);
+    // Room for the game panel, also while it is hidden, so that entering play never grows the
+    // window.
+    pnlRight->setMinimumHeight(pnlButtons->maximumHeight() + pnlGameOn->maximumHeight() +
+                               pnlLayout->maximumHeight());
 }
 
 void TfrmSudoku::CreateBottomBand() {
@@ -239,6 +251,7 @@ void TfrmSudoku::CreateBottomBand() {
     connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });
+    KeepControlsWhole(Panel3);
 }
 
 void TfrmSudoku::CreateGridPanel() {

@@ -1,27 +1,15 @@
 #include <QTest>
 #include <QWidget>
 
+#include "support/LanguageScope.h"
 #include "support/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
 #include "ui/help/Usudk02_upgrade.h"
 
 namespace quintara {
-namespace {
 
-// Restores the process-wide language after each case.
-class LanguageScope {
-  public:
-    explicit LanguageScope(const char* language) : saved_(Language) { Language = language; }
-    ~LanguageScope() { Language = saved_; }
-    LanguageScope(const LanguageScope&) = delete;
-    LanguageScope& operator=(const LanguageScope&) = delete;
-
-  private:
-    std::string saved_;
-};
-
-}  // namespace
+using testing::LanguageScope;
 
 class HelpPagesTest : public QObject {
     Q_OBJECT

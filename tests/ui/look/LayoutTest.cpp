@@ -26,6 +26,10 @@ class LayoutTest : public QObject {
     void gridIsLaidOutForEachSize();
     void fontButtonsStepCellsByOnePixelBetween8And16Points();
     void fontSizeCarriesIntoLaterLayouts();
+    void gridPanelFillsItsPlaceAfterEverySizeChange_data();
+    void gridPanelFillsItsPlaceAfterEverySizeChange();
+    void smallestWindowCutsNoControl();
+    void windowIconComesInEveryBuiltSizeAndScales();
 };
 
 void LayoutTest::gridIsLaidOutForEachSize_data() {
@@ -106,6 +110,74 @@ void LayoutTest::fontSizeCarriesIntoLaterLayouts() {
     QCOMPARE(CellSize(game), QSize(38, 28));
     game.Generate(3);
     QCOMPARE(CellSize(game), QSize(48, 38));
+}
+
+void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange_data() {
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("restored") << false;
+    QTest::newRow("maximized") << true;
+}
+
+// The panel of the grid takes all the room between the bands and the right column, whatever
+// size the last game asked the window for.
+void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
+    QFETCH(bool, maximized);
+    testing::LookedAtGame game;
+    const TfrmSudoku& w = game.window;
+    if (maximized) {
+        game.window.showMaximized();
+        QTRY_VERIFY(w.isMaximized());
+    }
+    for (int box : {3, 4, 5, 3}) {
+        game.Generate(box);
+        QCoreApplication::processEvents();
+        const QRect grid = w.pnlGrid->geometry();
+        QCOMPARE(grid.left(), 0);
+        QCOMPARE(grid.top(), w.pnlTopMain->geometry().bottom() + 1);
+        QCOMPARE(grid.right() + 1, w.pnlRight->geometry().left());
+        QCOMPARE(grid.bottom() + 1, w.Panel3->geometry().top());
+        QCOMPARE(w.pnlRight->geometry().right(), w.width() - 1);
+        QCOMPARE(w.isMaximized(), maximized);
+    }
+}
+
+// Shrunk as far as it goes, during play (the game panel shown), the window still shows every
+// control of its bands and of the right column whole.
+void LayoutTest::smallestWindowCutsNoControl() {
+    testing::LookedAtGame game;
+    TfrmSudoku& w = game.window;
+    game.Generate(3);
+    game.Play();
+    w.resize(100, 100);
+    QCoreApplication::processEvents();
+    for (QWidget* band : {static_cast<QWidget*>(w.pnlTopMain), static_cast<QWidget*>(w.pnlRight),
+                          static_cast<QWidget*>(w.Panel3)}) {
+        for (const QWidget* control : band->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&w)) {
+                continue;
+            }
+            const QRect placed(control->mapTo(&w, QPoint(0, 0)), control->size());
+            const QByteArray what = QByteArray(control->metaObject()->className()) + " at " +
+                                    QByteArray::number(placed.x()) + "," +
+                                    QByteArray::number(placed.y());
+            QVERIFY2(w.rect().contains(placed), what.constData());
+            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                     what.constData());
+        }
+    }
+}
+
+void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
+    testing::LookedAtGame game;
+    const QIcon icon = game.window.windowIcon();
+    for (const int side : {48, 128, 256}) {
+        const QSize size(side, side);
+        const QImage drawn(QStringLiteral(":/quintara/icon-%1.png").arg(side));
+        QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                 drawn.convertToFormat(QImage::Format_ARGB32));
+    }
+    // Larger than any bitmap: only the scalable drawing gives it.
+    QCOMPARE(icon.pixmap(QSize(512, 512)).size(), QSize(512, 512));
 }
 
 }  // namespace quintara

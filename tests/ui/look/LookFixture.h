@@ -19,17 +19,18 @@ namespace quintara::testing {
 class LookedAtGame {
   public:
     LookedAtGame() {
-        window.frmShowUpgrade = &news;
         window.show();
         if (!QTest::qWaitForWindowActive(&window)) {
             qWarning("the window did not become active: focus checks will fail");
         }
     }
 
-    // Generate a puzzle of boxes of this side (3, 4 or 5).
+    // Generate a puzzle of boxes of this side (3, 4 or 5); the layout it requests then settles,
+    // as the event loop lets it after a command.
     void Generate(int box_size) {
-        window.cbg1->setItemIndex(box_size - 3);
+        window.cbg1->setItemIndex(SizeItemOf(box_size));
         window.ActGeneraExecute(nullptr);
+        QCoreApplication::processEvents();
     }
     void Play() { window.ActPlayExecute(nullptr); }
 
@@ -62,7 +63,7 @@ class LookedAtGame {
 
     RecordingServices services;
     TfrmSudoku window{services};
-    TfrmShowUpgrade news{services, &window};
+    TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
 
 // Colour classes of the painted grid; text is antialiased, so only clear cases count.

@@ -1,5 +1,5 @@
-// The platform layer's own rules: action-bound buttons, virtual keys, key preview, the drawn
-// grid's geometry and states, the canvas, the clock, the popup menu and the radio group.
+// The platform layer's own rules: action-bound buttons, the drawn grid's geometry and states,
+// the canvas, the clock, the popup menu and the radio group. Keys: VirtualKeysTest.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -28,21 +29,6 @@
 using namespace quintara::platform;
 
 namespace {
-
-// X11 keycodes are evdev numbers plus 8.
-constexpr quint32 kX11Key1 = 10;
-constexpr quint32 kX11Key0 = 19;
-constexpr quint32 kX11KeyA = 38;
-
-TVirtualKey X11Key(int key, Qt::KeyboardModifiers mods, quint32 keycode, quint32 keysym) {
-    const QKeyEvent event(QEvent::KeyPress, key, mods, keycode, keysym, 0);
-    return VirtualKeyOf(event, NativeKeys::X11);
-}
-
-TVirtualKey QtKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    const QKeyEvent event(QEvent::KeyPress, key, mods);
-    return VirtualKeyOf(event, NativeKeys::None);
-}
 
 // Runs `answer` on the next modal message box, polled: the box's own loop blocks the caller.
 void OnNextMessageBox(const std::function<void(QMessageBox*)>& answer) {
@@ -98,80 +84,6 @@ class PlatformTest : public QObject {
         QVERIFY(button.isEnabled());
         button.click();
         QCOMPARE(runs, 1);
-    }
-
-    void virtualKeysByPhysicalKeyOnX11() {
-        QCOMPARE(X11Key(Qt::Key_Exclam, Qt::ShiftModifier, kX11Key1, '!'), TVirtualKey('1'));
-        QCOMPARE(X11Key(Qt::Key_ParenRight, Qt::ShiftModifier, kX11Key0, ')'), TVirtualKey('0'));
-        QCOMPARE(X11Key(Qt::Key_A, Qt::NoModifier, kX11KeyA, 'a'), TVirtualKey('A'));
-        QCOMPARE(X11Key(Qt::Key_A, Qt::ShiftModifier, kX11KeyA, 'A'), TVirtualKey('A'));
-        // Keypad digits carry the keypad modifier; with NumLock off they arrive as arrows.
-        QCOMPARE(X11Key(Qt::Key_5, Qt::KeypadModifier, 84, 0xffb5), TVirtualKey(0x65));
-        QCOMPARE(X11Key(Qt::Key_Left, Qt::KeypadModifier, 83, 0xff96), VK_LEFT);
-        QCOMPARE(X11Key(Qt::Key_F1, Qt::NoModifier, 67, 0xffbe), VK_F1);
-    }
-
-    void virtualKeysFromQtKeys() {
-        QCOMPARE(QtKey(Qt::Key_A), TVirtualKey('A'));
-        QCOMPARE(QtKey(Qt::Key_Z, Qt::ShiftModifier), TVirtualKey('Z'));
-        QCOMPARE(QtKey(Qt::Key_7), TVirtualKey('7'));
-        for (int digit = 0; digit <= 9; ++digit) {
-            QCOMPARE(QtKey(Qt::Key_0 + digit, Qt::KeypadModifier), TVirtualKey(0x60 + digit));
-        }
-        QCOMPARE(QtKey(Qt::Key_Asterisk, Qt::KeypadModifier), VK_MULTIPLY);
-        QCOMPARE(QtKey(Qt::Key_F1), TVirtualKey(0x70));
-        QCOMPARE(QtKey(Qt::Key_F10), TVirtualKey(0x79));
-        QCOMPARE(QtKey(Qt::Key_F12), TVirtualKey(0x7B));
-        QCOMPARE(QtKey(Qt::Key_Space), VK_SPACE);
-        QCOMPARE(QtKey(Qt::Key_Down), VK_DOWN);
-        QCOMPARE(QtKey(Qt::Key_Shift), VK_SHIFT);
-        // Character keys whose physical key is unknown still reach the grid, as non-symbols.
-        QCOMPARE(QtKey(Qt::Key_Exclam, Qt::ShiftModifier), VK_OEM_8);
-        QCOMPARE(QtKey(Qt::Key_Egrave), VK_OEM_8);
-        QCOMPARE(QtKey(Qt::Key_Minus), VK_OEM_MINUS);
-        QCOMPARE(QtKey(Qt::Key_Period), VK_OEM_PERIOD);
-        QCOMPARE(QtKey(Qt::Key_CapsLock), VK_CAPITAL);
-        QCOMPARE(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier),
-                 TShiftState(ssShift | ssCtrl));
-        QCOMPARE(ShiftStateOf(Qt::AltModifier | Qt::KeypadModifier), ssAlt);
-    }
-
-    // The window sees keys first, consumes what it sets to 0, and keeps its function keys from
-    // shortcuts.
-    void keyPreviewComesFirst() {
-        QWidget window;
-        auto* grid = new TDrawGrid(&window);
-        (new QVBoxLayout(&window))->addWidget(grid);
-        QList<TVirtualKey> previewed;
-        QList<TVirtualKey> reached;
-        new TKeyPreview(
-            &window,
-            [&previewed](QObject*, TVirtualKey& key, TShiftState) {
-                previewed.append(key);
-                if (key == VK_F5) {
-                    key = 0;
-                }
-            },
-            [](TVirtualKey key) { return key == VK_F5; });
-        grid->OnKeyDown = [&reached](QObject*, TVirtualKey& key, TShiftState) {
-            reached.append(key);
-        };
-        int shortcut_runs = 0;
-        auto* shortcut = new QAction(&window);
-        shortcut->setShortcut(Qt::Key_F5);
-        window.addAction(shortcut);
-        connect(shortcut, &QAction::triggered, [&shortcut_runs] { ++shortcut_runs; });
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
-
-        QTest::keyClick(grid, Qt::Key_F5);
-        QTest::keyClick(grid, Qt::Key_B);
-        QCOMPARE(shortcut_runs, 0);
-        QVERIFY(previewed.contains(VK_F5));
-        QVERIFY(previewed.contains(TVirtualKey('B')));
-        QCOMPARE(reached, QList<TVirtualKey>({TVirtualKey('B')}));
     }
 
     void gridGeometry() {
@@ -481,6 +393,25 @@ class PlatformTest : public QObject {
         menu.ClearItems();
         QVERIFY(menu.actions().isEmpty());
         QCOMPARE(command.text(), QStringLiteral("Hint! [F4]"));  // bound actions survive
+    }
+
+    // A click handler may rebuild the menu it belongs to: its item lives until it has returned.
+    void popupItemMayRebuildItsOwnMenu() {
+        QWidget owner;
+        TPopupMenu menu(&owner);
+        int32_t tag_seen_after_rebuild = 0;
+        const QPointer<QAction> item =
+            menu.AddItem(QStringLiteral("Disable control [F8]"), 7, [&](QAction* sender) {
+                menu.ClearItems();
+                menu.AddItem(QStringLiteral("View errors [F8]"), 0, [](QAction*) {});
+                tag_seen_after_rebuild = TPopupMenu::Tag(sender);
+            });
+        item->trigger();
+        QCOMPARE(tag_seen_after_rebuild, 7);
+        QCOMPARE(menu.actions().size(), 1);
+        QVERIFY(!item.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(item.isNull());
     }
 
     void qtServicesAskWithYesAsDefaultAndEscapeAsCancel() {

@@ -14,7 +14,7 @@ namespace quintara::testing {
 // questions from a queue, runs a hook instead of blocking on modal dialogs, and tells the time
 // the test sets.
 class RecordingServices : public platform::Services {
-public:
+  public:
     struct ShellCall {
         QWidget* owner;
         QString verb;

@@ -4,6 +4,7 @@
 #include "WindowHarness.h"
 
 using namespace quintara;
+using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
 namespace {
@@ -67,7 +68,7 @@ class CaptionsTest : public QObject {
     void italianTexts() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        Language = "IT";
+        const LanguageScope italian("IT");
         w.ApplyLanguage();
         const Texts t = Read(w);
         QCOMPARE(t.generate, QStringLiteral("Genera [F10]"));
@@ -89,20 +90,18 @@ class CaptionsTest : public QObject {
         QCOMPARE(t.act_play, QStringLiteral("Gioca"));
         QCOMPARE(t.act_hint, QStringLiteral("Suggerimento! [F4]"));
         QCOMPARE(t.act_help, QStringLiteral("Guida [F1]"));
-        Language = "EN";
     }
 
     void onlyExactlyITIsItalian() {
         for (const char* language : {"it", "en", "", "IT "}) {
             WindowHarness h;
-            Language = "IT";
+            LanguageScope scope("IT");
             h.w().ApplyLanguage();
-            Language = language;
+            scope.Set(language);
             h.w().ApplyLanguage();
             QCOMPARE(h.w().btnHelp->text(), QStringLiteral("Help [F1]"));
             QCOMPARE(h.w().cbgLivello->Items(), QStringList({"Simple", "Medium", "high"}));
         }
-        Language = "EN";
     }
 };
 

@@ -1,23 +1,19 @@
 // The game controller: generation failures and retries, hint, quit, erasing entries, completion
 // with a controlled clock, and the player's entries by key.
+#include <QTimeZone>
+
 #include "WindowHarness.h"
 #include "bank/PuzzleBank.h"
+#include "support/LanguageScope.h"
 
 using namespace quintara;
+using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
 namespace {
 
-// Fake puzzle sources. Function pointers take no state, so the counters live here.
-int g_count_calls = 0;
-int g_failures_before_success = 0;
-
-int32_t NoPuzzles(int32_t, char) {
-    ++g_count_calls;
-    return 0;
-}
+// Fake puzzle lookups for the failure paths.
 int32_t OnePuzzle(int32_t, char) {
-    ++g_count_calls;
     return 1;
 }
 bool FetchFails(int32_t, char, int32_t, std::string&, std::string&) {
@@ -28,10 +24,6 @@ bool ShortPuzzle(int32_t box_size, char level, int32_t, std::string& puzzle,
     const bool found = GetPuzzle(box_size, level, 0, puzzle, solution);
     puzzle.pop_back();
     return found;
-}
-// Empty counts for the first attempts, the bank afterwards.
-int32_t LateCount(int32_t box_size, char level) {
-    return g_count_calls++ < g_failures_before_success ? 0 : GetPuzzleCount(box_size, level);
 }
 
 QStringList Repeated(const QString& text, int times) {
@@ -71,15 +63,15 @@ class GameTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        g_count_calls = 0;
-        Language = "EN";
-    }
-
     void emptyBankGivesUpAfterTenRetries() {
-        WindowHarness h(PuzzleSource{&NoPuzzles, &GetPuzzle});
+        int count_calls = 0;
+        WindowHarness h(PuzzleSource{[&count_calls](int32_t, char) {
+                                         ++count_calls;
+                                         return 0;
+                                     },
+                                     &GetPuzzle});
         h.Generate();
-        QCOMPARE(g_count_calls, 11);
+        QCOMPARE(count_calls, 11);
         QCOMPARE(h.services.messages,
                  Repeated(QStringLiteral("ENGINE ERROR: 001"), 11) + QStringList(kRetries));
         QCOMPARE(h.w().GameState, gsNone);
@@ -90,9 +82,10 @@ class GameTest : public QObject {
     // The size group offers three items; a fourth one is refused by every attempt.
     void unknownSizeItemIsRefused() {
         WindowHarness h;
+        LanguageScope language("EN");
         h.w().cbg1->setItems({"3x3", "4x4", "5x5", "6x6"});
         h.Generate(3);
-        Language = "IT";
+        language.Set("IT");
         h.Key(Qt::Key_F10);
         QCOMPARE(
             h.services.messages,
@@ -125,16 +118,18 @@ class GameTest : public QObject {
     // The eleventh attempt succeeds: its puzzle stays, but the retry message still comes and
     // the caption is not relabelled.
     void successAtTheLastAttempt() {
-        g_failures_before_success = 10;
-        WindowHarness h(PuzzleSource{&LateCount, &GetPuzzle});
-        Language = "IT";
+        int count_calls = 0;
+        const auto late_count = [&count_calls](int32_t box_size, char level) {
+            return count_calls++ < 10 ? 0 : GetPuzzleCount(box_size, level);
+        };
+        WindowHarness h(PuzzleSource{late_count, &GetPuzzle});
+        LanguageScope language("IT");
         h.w().ApplyLanguage();
         h.Generate();
         QCOMPARE(h.services.messages,
                  Repeated(QStringLiteral("ENGINE ERROR: 001"), 10) + QStringList(kRetries));
         QCOMPARE(h.w().GameState, gsPuzzle);
         QCOMPARE(h.w().btnGenera->text(), QStringLiteral("Genera [F10]"));
-        Language = "EN";
     }
 
     void hintOnEmptyCellsOnly() {
@@ -150,7 +145,7 @@ class GameTest : public QObject {
         QVERIFY(h.services.messages.isEmpty());
         h.Select(empty.x(), empty.y());
         h.Key(Qt::Key_F4);
-        Language = "IT";
+        const LanguageScope italian("IT");
         h.Key(Qt::Key_F4);
         QCOMPARE(h.services.messages,
                  QStringList({QStringLiteral("For this box the best symbol is :") + answer + ": ",
@@ -177,7 +172,7 @@ class GameTest : public QObject {
             QCOMPARE(w.PlayGrid[empty.y()][empty.x()], entry);
         }
         h.Key(Qt::Key_F6);
-        Language = "IT";
+        const LanguageScope italian("IT");
         h.services.answers.push_back(platform::DialogAnswer::Yes);
         h.Play();  // quitting from the solution view of a game
         QCOMPARE(w.GameState, gsPuzzle);
@@ -265,16 +260,17 @@ class GameTest : public QObject {
 
     void keysOutsidePlayTellHowToPlay() {
         WindowHarness h;
+        LanguageScope language("EN");
         h.Generate();
         h.Key(Qt::Key_Left);
         h.Key('5');
-        Language = "IT";
+        language.Set("IT");
         h.Key(Qt::Key_Down);
-        Language = "EN";
+        language.Set("EN");
         h.Play();
         h.Key(Qt::Key_F6);
         h.Key(Qt::Key_Up);
-        Language = "IT";
+        language.Set("IT");
         h.Key('1');
         const QString start = QStringLiteral("To start playing click [Play] or press [F5] !");
         QCOMPARE(h.services.messages,
@@ -283,6 +279,33 @@ class GameTest : public QObject {
                       QStringLiteral("Per iniziare a giocare clicka su [Gioca] o premi [F5] !"),
                       QStringLiteral("To play click on [View Game] or press [F6] !"),
                       QStringLiteral("Per giocare clicka su [Visualizza gioco] o premi [F6] !")}));
+    }
+
+    // AltGr, the Windows keys, a dead key and the keypad 5 without NumLock reach the grid: outside
+    // play they tell how to play (AltGr twice: it is two key-downs), in play they enter nothing.
+    void keysWithoutCharactersReachTheGrid() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        const auto press_each = [&h] {
+            for (const int key : {int(Qt::Key_AltGr), int(Qt::Key_Super_L), int(Qt::Key_Super_R),
+                                  int(Qt::Key_Dead_Acute)}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(h.w().sg1, &press);
+            }
+            h.Key(Qt::Key_Clear, Qt::KeypadModifier);
+            QCoreApplication::processEvents();
+        };
+        h.Generate();
+        press_each();
+        QCOMPARE(h.services.messages,
+                 Repeated(QStringLiteral("To start playing click [Play] or press [F5] !"), 6));
+        h.services.messages.clear();
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        h.Select(empty.x(), empty.y());
+        press_each();
+        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');
+        QVERIFY(h.services.messages.isEmpty());
     }
 
     void arrowKeysMoveTheCurrentCellWhilePlaying() {
@@ -317,6 +340,13 @@ class GameTest : public QObject {
             << late << qint64(125000) << "EN"
             << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:0: "
                "hours, :2 min. and 5 seconds.";
+        // Clocks go forward an hour at 02:00 in Rome that night: the message gives the time the
+        // player really took, not the difference of the two clock readings.
+        const QDateTime before_change(QDate(2026, 3, 29), QTime(1, 30), QTimeZone("Europe/Rome"));
+        QTest::newRow("across the change of the clocks")
+            << before_change << qint64(3600000) << "EN"
+            << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:1: "
+               "hours, :0 min. and 0 seconds.";
         QTest::newRow("italian") << morning << qint64(3723000) << "IT"
                                  << "Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil "
                                     "Sudoku in:1: ore, :2 min. e 3 secondi.";
@@ -335,7 +365,7 @@ class GameTest : public QObject {
         const QPoint last = FillAllButOne(h);
         QVERIFY(h.services.messages.isEmpty());  // an empty cell left: no congratulation
         h.services.now = start.addMSecs(elapsed_ms);
-        Language = language.toStdString();
+        const LanguageScope scope(language.toStdString());
         h.Key(w.SolutionGrid[last.y()][last.x()]);
         QCOMPARE(h.services.messages, QStringList(message));
         QCOMPARE(w.GameState, gsPlaying);  // the game goes on until Quit

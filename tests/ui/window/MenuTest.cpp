@@ -7,6 +7,7 @@
 #include "WindowHarness.h"
 
 using namespace quintara;
+using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
 namespace {
@@ -56,8 +57,6 @@ class MenuTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { Language = "EN"; }
-
     void menuOfEachState() {
         WindowHarness h;
         h.Generate(0);
@@ -98,7 +97,7 @@ class MenuTest : public QObject {
     void italianMenus() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        Language = "IT";
+        const LanguageScope italian("IT");
         w.ApplyLanguage();
         h.Generate(0);
         QCOMPARE(h.MenuCaptions(), QStringList({"Gioca [F5]", " Mostra soluzione [F6] "}));
@@ -110,7 +109,6 @@ class MenuTest : public QObject {
         QCOMPARE(w.cxButton1->text(), QStringLiteral("Suggerimento!"));
         h.Key(Qt::Key_F8);
         QCOMPARE(h.MenuCaptions().at(10), QStringLiteral("Disattiva controllo [F8]"));
-        Language = "EN";
     }
 
     void itemsEnterAndDeleteButNotOnGivens() {

@@ -6,6 +6,7 @@
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
+using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
 namespace {
@@ -103,7 +104,7 @@ class StateTest : public QObject {
     void buttonTextsPerStateInItalian() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        Language = "IT";
+        const LanguageScope italian("IT");
         h.Generate();
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Gioca [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
@@ -112,15 +113,15 @@ class StateTest : public QObject {
         h.Play();
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Abbandona gioco [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
-        Language = "EN";
     }
 
     void unmanagedStateDisablesAllAndSays() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
         h.Generate();
+        LanguageScope scope("EN");
         for (const char* language : {"EN", "IT"}) {
-            Language = language;
+            scope.Set(language);
             w.GameState = 3;
             w.UpdateState();
             CheckEnabling(w, {false, false, false, false, false});
@@ -129,7 +130,6 @@ class StateTest : public QObject {
         QCOMPARE(h.services.messages,
                  QStringList({QStringLiteral("Internal error 001: state:3 unmanaged !"),
                               QStringLiteral("Internal error 001: stato:3 non gestito !")}));
-        Language = "EN";
     }
 
     // Keys that start nothing reach the grid, whose key handler then tells how to play.
@@ -261,13 +261,12 @@ class StateTest : public QObject {
     void generateRelabelsItsButtonInItalian() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        Language = "IT";
+        const LanguageScope italian("IT");
         w.ApplyLanguage();
         QCOMPARE(w.btnGenera->text(), QStringLiteral("Genera [F10]"));
         h.Generate();
         QCOMPARE(w.ActGenera->text(), QStringLiteral("Rigenera [F10]"));
         QCOMPARE(w.btnGenera->text(), QStringLiteral("Rigenera [F10]"));
-        Language = "EN";
     }
 
     void clockShowsTimeSinceStart() {

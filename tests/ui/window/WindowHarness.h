@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "support/LanguageScope.h"
 #include "support/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/Usudk02_upgrade.h"
@@ -20,9 +21,7 @@ namespace quintara::testing {
 class WindowHarness {
   public:
     explicit WindowHarness(PuzzleSource puzzles = BankPuzzles())
-        : window(std::make_unique<TfrmSudoku>(services, puzzles)) {
-        news = new TfrmShowUpgrade(services, window.get());
-        window->frmShowUpgrade = news;
+        : window(std::make_unique<TfrmSudoku>(services, puzzles)), news(window->frmShowUpgrade) {
         window->show();
         window->activateWindow();
         (void)QTest::qWaitForWindowExposed(window.get());

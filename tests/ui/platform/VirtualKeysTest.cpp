@@ -1,0 +1,229 @@
+// Qt key events to virtual-key codes on each platform path, and the key preview that hands them
+// to the window before its controls.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/platform/DrawGrid.h"
+#include "ui/platform/KeyPreview.h"
+#include "ui/platform/VirtualKeys.h"
+
+using namespace quintara::platform;
+
+namespace {
+
+// X11 and Wayland keycodes are evdev numbers plus 8.
+constexpr quint32 kX11Key1 = 10;
+constexpr quint32 kX11Key0 = 19;
+constexpr quint32 kX11KeyQ = 24;
+constexpr quint32 kX11KeyA = 38;
+constexpr quint32 kX11KeyM = 58;
+constexpr quint32 kX11KeyGrave = 49;
+constexpr quint32 kX11KeyApostrophe = 48;
+
+TVirtualKey X11Key(int key, Qt::KeyboardModifiers mods, quint32 keycode, quint32 keysym) {
+    const QKeyEvent event(QEvent::KeyPress, key, mods, keycode, keysym, 0);
+    return VirtualKeyOf(event, NativeKeys::X11);
+}
+
+TVirtualKey QtKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    const QKeyEvent event(QEvent::KeyPress, key, mods);
+    return VirtualKeyOf(event, NativeKeys::None);
+}
+
+TVirtualKey WindowsKey(int key, Qt::KeyboardModifiers mods, quint32 vk) {
+    const QKeyEvent event(QEvent::KeyPress, key, mods, 0, vk, 0);
+    return VirtualKeyOf(event, NativeKeys::Windows);
+}
+
+// A window whose grid records the keys that reach it, behind a key preview that records the
+// keys it sees and consumes F5.
+struct PreviewedGrid {
+    PreviewedGrid() : grid(new TDrawGrid(&window)) {
+        (new QVBoxLayout(&window))->addWidget(grid);
+        new TKeyPreview(
+            &window,
+            [this](QObject*, TVirtualKey& key, TShiftState) {
+                previewed.append(key);
+                if (key == VK_F5) {
+                    key = 0;
+                }
+            },
+            [](TVirtualKey key) { return key == VK_F5; });
+        grid->OnKeyDown = [this](QObject*, TVirtualKey& key, TShiftState) {
+            reached.append(key);
+            if (on_key) {
+                on_key();
+            }
+        };
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qWarning("the window did not become active: key checks will fail");
+        }
+        grid->setFocus();
+    }
+
+    QWidget window;
+    TDrawGrid* grid;
+    QList<TVirtualKey> previewed;
+    QList<TVirtualKey> reached;
+    std::function<void()> on_key;
+};
+
+}  // namespace
+
+class VirtualKeysTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void digitsByPlaceAndLatinLettersByKeysymOnX11() {
+        QCOMPARE(X11Key(Qt::Key_Exclam, Qt::ShiftModifier, kX11Key1, '!'), TVirtualKey('1'));
+        QCOMPARE(X11Key(Qt::Key_ParenRight, Qt::ShiftModifier, kX11Key0, ')'), TVirtualKey('0'));
+        QCOMPARE(X11Key(Qt::Key_A, Qt::NoModifier, kX11KeyA, 'a'), TVirtualKey('A'));
+        QCOMPARE(X11Key(Qt::Key_A, Qt::ShiftModifier, kX11KeyA, 'A'), TVirtualKey('A'));
+        // French AZERTY: the key at the US "A" place types "q", the US "Q" place "a".
+        QCOMPARE(X11Key(Qt::Key_Q, Qt::NoModifier, kX11KeyA, 'q'), TVirtualKey('Q'));
+        QCOMPARE(X11Key(Qt::Key_A, Qt::NoModifier, kX11KeyQ, 'a'), TVirtualKey('A'));
+        // ... and a comma at the US "M" place: punctuation, not M.
+        QCOMPARE(X11Key(Qt::Key_Comma, Qt::NoModifier, kX11KeyM, ','), VK_OEM_COMMA);
+        // Keypad digits carry the keypad modifier; with NumLock off they arrive as arrows, and
+        // the keypad 5 as Clear.
+        QCOMPARE(X11Key(Qt::Key_5, Qt::KeypadModifier, 84, 0xffb5), TVirtualKey(0x65));
+        QCOMPARE(X11Key(Qt::Key_Left, Qt::KeypadModifier, 83, 0xff96), VK_LEFT);
+        QCOMPARE(X11Key(Qt::Key_Clear, Qt::KeypadModifier, 84, 0xff9d), VK_CLEAR);
+        QCOMPARE(X11Key(Qt::Key_F1, Qt::NoModifier, 67, 0xffbe), VK_F1);
+    }
+
+    // Under a layout of another script, letter keys give the US letter of their place, as
+    // Windows gives them, so that 16 x 16 and 25 x 25 games can be played from the keyboard.
+    void lettersOfOtherScriptsByPlaceOnX11_data() {
+        QTest::addColumn<int>("qt_key");
+        QTest::addColumn<uint>("keycode");
+        QTest::addColumn<uint>("keysym");
+        QTest::addColumn<int>("vk");
+        // Keysyms from X11's keysymdef.h; Qt names a letter key by its upper-case character.
+        QTest::newRow("Russian ef at A") << 0x0424 << uint(kX11KeyA) << 0x6c6u << int('A');
+        QTest::newRow("Russian short i at Q") << 0x0419 << uint(kX11KeyQ) << 0x6cau << int('Q');
+        QTest::newRow("Russian soft sign at M") << 0x042C << uint(kX11KeyM) << 0x6d8u << int('M');
+        QTest::newRow("Greek alpha at A") << 0x0391 << uint(kX11KeyA) << 0x7e1u << int('A');
+        QTest::newRow("Greek semicolon at Q: punctuation")
+            << int(Qt::Key_Semicolon) << uint(kX11KeyQ) << 0x3bu << int(VK_OEM_1);
+        QTest::newRow("Russian yo at grave")
+            << 0x0401 << uint(kX11KeyGrave) << 0x6a3u << int(VK_OEM_3);
+    }
+
+    void lettersOfOtherScriptsByPlaceOnX11() {
+        QFETCH(int, qt_key);
+        QFETCH(uint, keycode);
+        QFETCH(uint, keysym);
+        QFETCH(int, vk);
+        QCOMPARE(X11Key(qt_key, Qt::NoModifier, keycode, keysym), TVirtualKey(vk));
+        QCOMPARE(X11Key(qt_key, Qt::ShiftModifier, keycode, keysym), TVirtualKey(vk));
+    }
+
+    // Keys with no character still have a code, so they reach the grid.
+    void keysWithoutCharactersHaveTheirWindowsCodes() {
+        QCOMPARE(QtKey(Qt::Key_AltGr), VK_CONTROL);
+        QCOMPARE(QtKey(Qt::Key_Super_L), VK_LWIN);
+        QCOMPARE(QtKey(Qt::Key_Super_R), VK_RWIN);
+        QCOMPARE(QtKey(Qt::Key_Meta), VK_LWIN);
+        QCOMPARE(QtKey(Qt::Key_Clear, Qt::KeypadModifier), VK_CLEAR);
+        // A dead key: by its place where the platform tells it, else as some character key.
+        QCOMPARE(X11Key(Qt::Key_Dead_Acute, Qt::NoModifier, kX11KeyApostrophe, 0xfe51), VK_OEM_7);
+        QCOMPARE(X11Key(Qt::Key_Dead_Circumflex, Qt::NoModifier, kX11KeyGrave, 0xfe52), VK_OEM_3);
+        QCOMPARE(QtKey(Qt::Key_Dead_Acute), VK_OEM_8);
+        QCOMPARE(QtKey(0x0424), VK_OEM_8);  // a Cyrillic letter, place unknown
+        QCOMPARE(QtKey(Qt::Key_unknown), TVirtualKey(0));
+
+        const QKeyEvent altgr(QEvent::KeyPress, Qt::Key_AltGr, Qt::NoModifier);
+        QCOMPARE(SecondKeyOf(altgr, NativeKeys::X11), int(Qt::Key_Alt));
+        QCOMPARE(SecondKeyOf(altgr, NativeKeys::None), int(Qt::Key_Alt));
+        QCOMPARE(SecondKeyOf(altgr, NativeKeys::Windows), 0);  // Windows sends both itself
+        const QKeyEvent control(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+        QCOMPARE(SecondKeyOf(control, NativeKeys::X11), 0);
+    }
+
+    void virtualKeysFromQtKeys() {
+        QCOMPARE(QtKey(Qt::Key_A), TVirtualKey('A'));
+        QCOMPARE(QtKey(Qt::Key_Z, Qt::ShiftModifier), TVirtualKey('Z'));
+        QCOMPARE(QtKey(Qt::Key_7), TVirtualKey('7'));
+        for (int digit = 0; digit <= 9; ++digit) {
+            QCOMPARE(QtKey(Qt::Key_0 + digit, Qt::KeypadModifier), TVirtualKey(0x60 + digit));
+        }
+        QCOMPARE(QtKey(Qt::Key_Asterisk, Qt::KeypadModifier), VK_MULTIPLY);
+        QCOMPARE(QtKey(Qt::Key_F1), TVirtualKey(0x70));
+        QCOMPARE(QtKey(Qt::Key_F10), TVirtualKey(0x79));
+        QCOMPARE(QtKey(Qt::Key_F12), TVirtualKey(0x7B));
+        QCOMPARE(QtKey(Qt::Key_Space), VK_SPACE);
+        QCOMPARE(QtKey(Qt::Key_Down), VK_DOWN);
+        QCOMPARE(QtKey(Qt::Key_Shift), VK_SHIFT);
+        // Character keys whose physical key is unknown still reach the grid, as non-symbols.
+        QCOMPARE(QtKey(Qt::Key_Exclam, Qt::ShiftModifier), VK_OEM_8);
+        QCOMPARE(QtKey(Qt::Key_Egrave), VK_OEM_8);
+        QCOMPARE(QtKey(Qt::Key_Minus), VK_OEM_MINUS);
+        QCOMPARE(QtKey(Qt::Key_Period), VK_OEM_PERIOD);
+        QCOMPARE(QtKey(Qt::Key_CapsLock), VK_CAPITAL);
+        QCOMPARE(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier),
+                 TShiftState(ssShift | ssCtrl));
+        QCOMPARE(ShiftStateOf(Qt::AltModifier | Qt::KeypadModifier), ssAlt);
+    }
+
+    // On Windows the event carries the virtual-key code itself.
+    void windowsCodesAreTakenAsTheyAre() {
+        QCOMPARE(WindowsKey(Qt::Key_5, Qt::KeypadModifier, 0x65), TVirtualKey(0x65));
+        QCOMPARE(WindowsKey(Qt::Key_Less, Qt::NoModifier, VK_OEM_102), VK_OEM_102);
+        QCOMPARE(WindowsKey(0x0424, Qt::NoModifier, 'A'), TVirtualKey('A'));
+        QCOMPARE(WindowsKey(Qt::Key_Exclam, Qt::ShiftModifier, '1'), TVirtualKey('1'));
+        QCOMPARE(WindowsKey(Qt::Key_F5, Qt::NoModifier, 0), VK_F5);  // none given: by Qt::Key
+    }
+
+    // The window sees keys first, consumes what it sets to 0, and keeps its function keys from
+    // shortcuts.
+    void keyPreviewComesFirst() {
+        PreviewedGrid w;
+        int shortcut_runs = 0;
+        auto* shortcut = new QAction(&w.window);
+        shortcut->setShortcut(Qt::Key_F5);
+        w.window.addAction(shortcut);
+        connect(shortcut, &QAction::triggered, [&shortcut_runs] { ++shortcut_runs; });
+
+        QTest::keyClick(w.grid, Qt::Key_F5);
+        QTest::keyClick(w.grid, Qt::Key_B);
+        QCOMPARE(shortcut_runs, 0);
+        QVERIFY(w.previewed.contains(VK_F5));
+        QVERIFY(w.previewed.contains(TVirtualKey('B')));
+        QCOMPARE(w.reached, QList<TVirtualKey>({TVirtualKey('B')}));
+    }
+
+    // AltGr reaches the window and the grid as two key-downs, the second queued behind the
+    // first; a modal box that the first opened takes the second, as on Windows.
+    void altGrArrivesAsControlThenAlt() {
+        PreviewedGrid w;
+        QKeyEvent altgr(QEvent::KeyPress, Qt::Key_AltGr, Qt::NoModifier);
+        QApplication::sendEvent(w.grid, &altgr);
+        QCOMPARE(w.reached, QList<TVirtualKey>({VK_CONTROL}));
+        QCoreApplication::processEvents();
+        QCOMPARE(w.reached, QList<TVirtualKey>({VK_CONTROL, VK_MENU}));
+        QCOMPARE(w.previewed, QList<TVirtualKey>({VK_CONTROL, VK_MENU}));
+
+        w.reached.clear();
+        w.on_key = [&w] {
+            w.on_key = nullptr;
+            QDialog box(&w.window);
+            QTimer::singleShot(50, &box, &QDialog::accept);
+            box.exec();
+        };
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_AltGr, Qt::NoModifier);
+        QApplication::sendEvent(w.grid, &again);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.reached, QList<TVirtualKey>({VK_CONTROL}));
+    }
+};
+
+QTEST_MAIN(VirtualKeysTest)
+#include "VirtualKeysTest.moc"

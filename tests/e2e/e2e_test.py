@@ -196,6 +196,9 @@ def play_9x9(player, reader):
     move_to(player, reader, clash)
     enter(player, reader, clash, givens[given], givens[given] + ", clashes")
     reader.wait_cell(*given, givens[given] + ", given, clashes")
+    print("a row of a 9 x 9 board in play, error view on, as a screen reader reads it:")
+    for col in range(9):
+        print("  " + reader.cell(clash[0], col).get_name())
     enter(player, reader, clash, "space", "empty")
 
     # The context menu on a right-clicked cell, read when it shows; its symbol is chosen with
@@ -212,10 +215,6 @@ def play_9x9(player, reader):
     reader.events.wait("focus", "Delete ")
     player.key(*["Down"] * items.index(solution[pick]), "Return")
     reader.wait_cell(*pick, solution[pick])
-
-    print("a 9 x 9 board in play, as a screen reader reads it:")
-    for col in range(9):
-        print("  " + reader.cell(pick[0], col).get_name())
 
     # The hint for the right-clicked cell, in a message box answered with Enter.
     player.key("F4")

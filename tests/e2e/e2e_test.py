@@ -7,11 +7,16 @@ over AT-SPI as a screen reader does. Fails on any unexpected name, on any output
 Usage: e2e_test.py BINARY [x11|wayland ...]"""
 
 import os
+import subprocess
 import sys
 import time
 import traceback
 
+from Xlib import X, display, protocol
+
+import reader
 from desktop import SCREEN, Desktop, wait_for
+from reader import DIALOG, Reader, extents
 
 SERVERS = {"x11": "X11 (Xvfb)", "wayland": "Wayland (weston nested in Xvfb)"}
 
@@ -46,12 +51,10 @@ class Player:
                                         "^Quintara Vers").split()[0])
 
     def _maximized(self):
-        from reader import extents
         box = extents(self.frame)
         return box if box[2] > 1000 else None
 
     def point_at(self, node):
-        from reader import extents
         x, y, width, height = extents(node)
         self.desktop.xdotool("mousemove", self.offset[0] + x + width // 2,
                              self.offset[1] + y + height // 2)
@@ -73,7 +76,6 @@ class Player:
             time.sleep(0.1)
             self.desktop.xdotool("click", 1)
         else:
-            from Xlib import X, display, protocol
             window_id = self.window_id()
             x = display.Display(self.desktop.env["DISPLAY"])
             window = x.create_resource_object("window", window_id)
@@ -82,7 +84,7 @@ class Player:
                 window=window, client_type=protocols,
                 data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
             window.send_event(message, event_mask=X.NoEventMask)
-            x.flush()
+            x.sync()  # the server has the message once this returns
             x.close()
 
 
@@ -154,7 +156,6 @@ def enter(player, reader, place, key, text):
 
 
 def answer_dialog(player, reader, expected_text):
-    from reader import DIALOG
     _, text = reader.dialog_text()
     expect(text == expected_text, "the dialog says %r, not %r" % (text, expected_text))
     player.key("Return")
@@ -250,7 +251,6 @@ def play_16x16(player, reader):
 
 
 def run_on(server, binary, desktop):
-    from reader import Reader
     wayland = server == "wayland"
     weston, env = desktop.start_weston() if wayland else (None, desktop.x11_client_env())
     process = desktop.start_app(binary, env)
@@ -264,7 +264,12 @@ def run_on(server, binary, desktop):
         play_9x9(player, reader)
         play_16x16(player, reader)
         player.close_window()
-        status = process.wait(10)
+        try:
+            status = process.wait(10)
+        except subprocess.TimeoutExpired:
+            shown = desktop.xdotool("search", "--onlyvisible", "--pid", process.pid, "--name", ".")
+            raise AssertionError("the game did not end within 10 s of the close; windows still "
+                                 "shown: %r" % shown.split())
         expect(status == 0, "the game exited with status %d" % status)
     finally:
         reader.close()
@@ -284,7 +289,6 @@ def main(arguments):
     os.environ.update(DBUS_SESSION_BUS_ADDRESS=desktop.env["DBUS_SESSION_BUS_ADDRESS"],
                       DISPLAY=desktop.env["DISPLAY"])
     try:
-        import reader
         reader.connect()
         for server in servers:
             began = time.monotonic()

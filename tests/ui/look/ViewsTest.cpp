@@ -77,7 +77,8 @@ void ViewsTest::eachStatePaintsItsOwnGrid_data() {
 
 // The puzzle and the play views paint the player's grid, never a symbol of the solution in an
 // empty cell; the solution views, and the view left by a failed new game, paint the solution.
-// Only play rings the current cell, and no view but play marks clashes.
+// Only play rings the current cell, no view but play marks clashes, and the font buttons work in
+// every state.
 void ViewsTest::eachStatePaintsItsOwnGrid() {
     QFETCH(int, box);
     bool broken = false;

@@ -3,6 +3,7 @@
 
 #include "LookFixture.h"
 #include "ui/platform/DigitalClock.h"
+#include "ui/platform/LinkLabel.h"
 
 namespace quintara {
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "WindowHarness.h"
+#include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
 using quintara::testing::LanguageScope;

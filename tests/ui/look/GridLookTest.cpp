@@ -38,6 +38,29 @@ bool HasClashMark(const QImage& image, const QRect& cell) {
            !IsRed(image.pixelColor(to + QPoint(-1, 1)));
 }
 
+// A pen one pixel wide draws the diagonal as one pixel per step along its longer side, both
+// ends included: a wider pen paints more.
+int DiagonalPixels(const QRect& cell) {
+    return std::max(cell.width(), cell.height()) - 2 * 5 + 1;
+}
+
+// The ring's extent along the cell's middle row and middle column: the ellipse inscribed 2
+// pixels in from every edge, drawn one pixel wide.
+QRect RingExtent(const QImage& image, const QRect& cell) {
+    int left = -1, right = -1, top = -1, bottom = -1;
+    for (int x = cell.left(); x <= cell.right(); ++x) {
+        if (IsRed(image.pixelColor(x, cell.center().y()))) {
+            (left < 0 ? left : right) = x;
+        }
+    }
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        if (IsRed(image.pixelColor(cell.center().x(), y))) {
+            (top < 0 ? top : bottom) = y;
+        }
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 enum Unit { kRow, kColumn, kBox };
 constexpr const char* kUnitNames[] = {"row", "column", "box"};
 
@@ -178,6 +201,7 @@ void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
     QVERIFY(game.window.sg1->hasFocus());
     QImage image = game.Grid();
     QVERIFY(HasRing(image, game.Cell(4, 4)));
+    QCOMPARE(RingExtent(image, game.Cell(4, 4)), game.Cell(4, 4).adjusted(2, 2, -2, -2));
     for (const QPoint other : {QPoint(0, 0), QPoint(5, 4), QPoint(4, 3), QPoint(8, 8)}) {
         QCOMPARE(CountPixels(image, game.Cell(other.x(), other.y()), IsRed), 0);
     }
@@ -224,6 +248,8 @@ void GridLookTest::clashMarksFollowEachRule() {
     QImage image = game.Grid();
     QVERIFY(HasClashMark(image, game.Cell(open.x(), open.y())));
     QVERIFY(HasClashMark(image, game.Cell(given.x(), given.y())));
+    QCOMPARE(CountPixels(image, game.Cell(given.x(), given.y()), IsRed),
+             DiagonalPixels(game.Cell(given.x(), given.y())));
     // Only cells holding that symbol can clash: the givens agree with each other.
     for (int row = 0; row < game.Side(); ++row) {
         for (int col = 0; col < game.Side(); ++col) {

@@ -268,10 +268,7 @@ void GridLookTest::clashMarksFollowEachRule() {
 }
 
 void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data() {
-    QTest::addColumn<int>("box");
-    QTest::newRow("9x9") << 3;
-    QTest::newRow("16x16") << 4;
-    QTest::newRow("25x25") << 5;
+    testing::AddBoxSizeRows();
 }
 
 void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop() {

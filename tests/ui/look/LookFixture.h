@@ -68,6 +68,14 @@ class LookedAtGame {
     TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
 
+// Data rows of a test run once per board size, with the box side in column "box".
+inline void AddBoxSizeRows() {
+    QTest::addColumn<int>("box");
+    QTest::newRow("9x9") << 3;
+    QTest::newRow("16x16") << 4;
+    QTest::newRow("25x25") << 5;
+}
+
 // Colour classes of the painted grid; text is antialiased, so only clear cases count.
 inline bool IsRed(QColor c) {
     return c.red() > 180 && c.green() < 90 && c.blue() < 90;

@@ -69,10 +69,7 @@ class ViewsTest : public QObject {
 };
 
 void ViewsTest::eachStatePaintsItsOwnGrid_data() {
-    QTest::addColumn<int>("box");
-    QTest::newRow("9x9") << 3;
-    QTest::newRow("16x16") << 4;
-    QTest::newRow("25x25") << 5;
+    testing::AddBoxSizeRows();
 }
 
 // The puzzle and the play views paint the player's grid, never a symbol of the solution in an

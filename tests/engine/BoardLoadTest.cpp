@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoardFixtures.h"
+#include "engine/Random.h"
 
 namespace quintara::testing {
 namespace {
@@ -118,6 +119,21 @@ TEST(BoardLoadTest, AShorterAlphabetAfterAGameNeverReadsPastItsEnd) {
     for (char c : ExportedPuzzle(board) + ExportedSolution(board)) {
         EXPECT_TRUE(c == ' ' || c == '1' || c == '2' || c == '3') << c;
     }
+}
+
+// A new board reseeds the shared generator from the clock; reloading it reseeds nothing and keeps
+// the trace of the last disguise.
+TEST(BoardLoadTest, ConstructionReseedsAndReloadingKeepsGeneratorAndTrace) {
+    const std::string solution = PatternSolution(3);
+    RandomState = 12345;
+    TsdBoard board(3, "123456789", solution, solution);
+    EXPECT_NE(RandomState, 12345u);
+    board.Genera();
+    const std::string code = board.GetGenerationCode();
+    RandomState = 777;
+    board.LoadGame(PuzzleFrom(solution, 2), solution, "123456789");
+    EXPECT_EQ(RandomState, 777u);
+    EXPECT_EQ(board.GetGenerationCode(), code);
 }
 
 TEST(BoardLoadTest, BoxesAreNumberedRowByRowOverTheGridOfBoxes) {

@@ -79,12 +79,16 @@ TEST(RandomTest, SeedFromClockTakesTheCounterOrFallsBackToTicks) {
 }
 
 TEST(RandomTest, SeedRandomDiscardsOneDrawPerMinuteAndSixtyOnTheHour) {
-    SeedRandom({&NoCounter, &TicksAt777, &MinuteZero});
-    EXPECT_EQ(RandomState, StateAfterDraws(777, 60));
-    SeedRandom({&NoCounter, &TicksAt777, &MinuteFiftyNine});
-    EXPECT_EQ(RandomState, StateAfterDraws(777, 59));
-    SeedRandom({&NoCounter, &TicksAt777, &MinuteOne});
-    EXPECT_EQ(RandomState, StateAfterDraws(777, 1));
+    const struct {
+        int32_t (*minute)();
+        int32_t draws;
+    } cases[] = {{&MinuteZero, 60}, {&MinuteFiftyNine, 59}, {&MinuteOne, 1}};
+    for (const auto& c : cases) {
+        // Worked out before seeding: both move the one process-wide state.
+        const uint32_t expected = StateAfterDraws(777, c.draws);
+        SeedRandom({&NoCounter, &TicksAt777, c.minute});
+        EXPECT_EQ(RandomState, expected) << c.draws << " draws";
+    }
 }
 
 }  // namespace

@@ -321,12 +321,22 @@ TEST(TransformTest, UnsupportedSizesRecordTheOperationAndChangeNothing) {
     EXPECT_EQ(nine.GetErrorText(), "Internal error: GetRandomReorder. Dimensione:2: non gestita !");
     EXPECT_EQ(p, (Permutation{4, 4, 4, 4, 4}));
 
-    TsdBoard two(2, "1234", std::string(16, '1'), std::string(16, '1'));
-    two.reorderColsOfGroup(0, {1, 0, 0, 0, 0});
+    // Every column of the puzzle and every row of the solution holds its own symbol, so any
+    // line that moved would show.
+    TsdBoard two(2, "1234", "1234123412341234", "1111222233334444");
+    const Permutation swap{1, 0, 0, 0, 0};
+    two.reorderColsOfGroup(0, swap);
     EXPECT_EQ(two.GetErrorText(),
               "Internal error: reorderColsOfGroup. Dimensione:2: non gestita !");
-    two.reorderRowGroups({1, 0, 0, 0, 0});
+    two.reorderRowsOfGroup(0, swap);
+    EXPECT_EQ(two.GetErrorText(),
+              "Internal error: reorderRowsOfGroup. Dimensione:2: non gestita !");
+    two.reorderColGroups(swap);
+    EXPECT_EQ(two.GetErrorText(), "Internal error: reorderColGroups. Dimensione:2: non gestita !");
+    two.reorderRowGroups(swap);
     EXPECT_EQ(two.GetErrorText(), "Internal error: reorderRowGroups. Dimensione:2: non gestita !");
+    EXPECT_EQ(ExportedPuzzle(two), "1234123412341234");
+    EXPECT_EQ(ExportedSolution(two), "1111222233334444");
 }
 
 }  // namespace

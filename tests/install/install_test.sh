@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that a Linux desktop would list the game:
-# the program, its menu entry (accepted by desktop-file-validate) and its icon in the hicolor theme.
+# the program, its menu entry (accepted by desktop-file-validate), its icon in the hicolor theme,
+# its AppStream metainfo (appstreamcli: no error, no warning, alone and in the installed tree) and
+# its manual page.
 # Usage: install_test.sh BUILD_DIR
 set -euo pipefail
 
@@ -21,6 +23,10 @@ if [ -f "$entry" ]; then
     grep -qx 'Exec=quintara' "$entry" || fail "the entry does not start bin/quintara"
     grep -qx 'Icon=quintara' "$entry" || fail "the entry does not name the quintara icon"
     grep -qx 'Type=Application' "$entry" || fail "the entry is not an application"
+    # The class Qt gives the window on X11, so a dock ties the window to the entry.
+    grep -qx 'StartupWMClass=Quintara' "$entry" || fail "the entry names no StartupWMClass"
+    grep -q '^Name\[it\]=' "$entry" || fail "the entry has no Italian name"
+    grep -q '^Comment\[it\]=' "$entry" || fail "the entry has no Italian comment"
 else
     fail "share/applications/quintara.desktop missing"
 fi
@@ -35,5 +41,32 @@ for side in 48 128 256; do
 done
 grep -q '<svg' "$icons/scalable/apps/quintara.svg" 2>/dev/null || fail "scalable icon missing"
 
-[ $status -eq 0 ] && echo "installed: program, desktop entry and icon"
+# appstreamcli exits 0 on warnings; its report lists them as W: and errors as E:.
+validate() {
+    local report
+    report=$(appstreamcli "$@" 2>&1) || { echo "$report"; return 1; }
+    echo "$report"
+    ! grep -qE '^[EW]: ' <<<"$report"
+}
+metainfo="$prefix/share/metainfo/example.orvella.Quintara.metainfo.xml"
+if [ -f "$metainfo" ]; then
+    grep -q '<launchable type="desktop-id">quintara.desktop</launchable>' "$metainfo" ||
+        fail "the metainfo does not launch the desktop entry"
+    grep -q '<release version="1.3"' "$metainfo" || fail "the metainfo lists no release 1.3"
+    validate validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+    validate validate-tree --no-net "$prefix" || fail "appstreamcli rejects the installed tree"
+else
+    fail "share/metainfo/example.orvella.Quintara.metainfo.xml missing"
+fi
+
+manual="$prefix/share/man/man6/quintara.6.gz"
+if [ -f "$manual" ]; then
+    warnings=$(zcat "$manual" | LC_ALL=C.UTF-8 MANWIDTH=80 groff -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "the manual page has groff warnings: $warnings"
+    zcat "$manual" | grep -q '^\.TH QUINTARA 6 ' || fail "the manual page is not in section 6"
+else
+    fail "share/man/man6/quintara.6.gz missing"
+fi
+
+[ $status -eq 0 ] && echo "installed: program, desktop entry, icon, metainfo and manual page"
 exit $status

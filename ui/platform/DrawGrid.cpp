@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/platform/Accessibility.h"
+
 namespace quintara::platform {
 
 namespace {
@@ -25,6 +27,7 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QWidget(parent) {
+    InstallAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -84,6 +87,15 @@ void TDrawGrid::MoveCurrentCell(int col, int row) {
     update(CellArea(col_, row_));
     const TRect rect = CellRect(col_, row_);
     emit CurrentCellMoved(QRect(QPoint(rect.Left, rect.Top), QPoint(rect.Right, rect.Bottom)));
+    if (hasFocus()) {
+        NotifyCellFocused(this, col_, row_);
+    }
+}
+
+void TDrawGrid::CellChanged(int col, int row) {
+    if (col >= 0 && row >= 0 && col < col_count_ && row < row_count_) {
+        NotifyCellChanged(this, col, row);
+    }
 }
 
 void TDrawGrid::MouseToCell(int x, int y, int& col, int& row) const {
@@ -255,6 +267,8 @@ QRect TDrawGrid::CellArea(int col, int row) const {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
     update(CellArea(col_, row_));
     QWidget::focusInEvent(event);
+    // After Qt's own focus notice for the grid, so the current cell is heard last.
+    NotifyCellFocused(this, col_, row_);
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {

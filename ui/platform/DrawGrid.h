@@ -49,6 +49,8 @@ class TDrawGrid : public QWidget {
         std::function<void(QObject* sender, TVirtualKey& key, TShiftState shift)>;
     using MouseDownHandler =
         std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+    // What a screen reader hears of a cell after its place, e.g. "7, given" or "empty".
+    using CellTextHandler = std::function<QString(int col, int row)>;
 
     explicit TDrawGrid(QWidget* parent = nullptr);
 
@@ -83,6 +85,8 @@ class TDrawGrid : public QWidget {
     TRect CellRect(int col, int row) const;
 
     void Repaint() { repaint(); }
+    // The content of a cell changed: tells assistive technology (repainting is the caller's).
+    void CellChanged(int col, int row);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
 
     // Only valid inside OnDrawCell.
@@ -91,6 +95,7 @@ class TDrawGrid : public QWidget {
     DrawCellHandler OnDrawCell;
     KeyDownHandler OnKeyDown;
     MouseDownHandler OnMouseDown;
+    CellTextHandler OnCellText;
 
     QSize sizeHint() const override;
     void setVisible(bool visible) override;

@@ -42,6 +42,7 @@ void TfrmSudoku::TryEnter(char ch) {
     }
     PlayGrid[cell.Top][cell.Left] = ch;
     sg1->Repaint();
+    sg1->CellChanged(cell.Left, cell.Top);
     CheckCompleted();
 }
 

@@ -69,15 +69,13 @@ void TfrmSudoku::sg1DrawCell(QObject* /*Sender*/, int ACol, int ARow, TRect Rect
                    Rect.Bottom - kRingInset, Rect.Right, Rect.Top, Rect.Right, Rect.Top);
     }
 
-    const bool shows_play = GameState == gsPuzzle || GameState == gsPlaying;
-    const char symbol = shows_play ? PlayGrid[ARow][ACol] : SolutionGrid[ARow][ACol];
+    const char symbol = ShownSymbol(ARow, ACol);
     // A grid not yet filled by any game holds zero bytes; they show as nothing.
     if (symbol != '\0') {
         canvas.TextOut(Rect.Left + dx, Rect.Top + dy, QString(QChar::fromLatin1(symbol)));
     }
 
-    if (GameState == gsPlaying && PlayGrid[ARow][ACol] != ' ' && cbxControllo->isChecked() &&
-        Board && CellClashes(ARow, ACol)) {
+    if (ShowsClash(ARow, ACol)) {
         canvas.Pen.Color = platform::clRed;
         canvas.Pen.Width = 1;
         canvas.MoveTo(Rect.Right - kClashInset, Rect.Top + kClashInset);
@@ -101,6 +99,38 @@ void TfrmSudoku::sg1DrawCell(QObject* /*Sender*/, int ACol, int ARow, TRect Rect
     canvas.Pen.Color = saved_pen_color;
     canvas.Pen.Mode = saved_pen_mode;
     canvas.Font.Color = saved_font_color;
+}
+
+// The puzzle and the play show PlayGrid; the solution views show SolutionGrid.
+char TfrmSudoku::ShownSymbol(int row, int col) const {
+    const bool shows_play = GameState == gsPuzzle || GameState == gsPlaying;
+    return shows_play ? PlayGrid[row][col] : SolutionGrid[row][col];
+}
+
+// Clash marks: only while playing with the error view on, on entries and givens alike.
+bool TfrmSudoku::ShowsClash(int row, int col) const {
+    return GameState == gsPlaying && PlayGrid[row][col] != ' ' && cbxControllo->isChecked() &&
+           Board && CellClashes(row, col);
+}
+
+// What a screen reader hears of a cell after its place: what sg1DrawCell paints there, told
+// apart as a given, the solution's symbol or an entry, and whether it is marked as a clash.
+QString TfrmSudoku::CellDescription(int col, int row) const {
+    const char symbol = ShownSymbol(row, col);
+    if (symbol == ' ' || symbol == '\0') {
+        return QStringLiteral("empty");
+    }
+    QString text(QChar::fromLatin1(symbol));
+    const char given = GivenGrid[row][col];
+    if (given != ' ' && given != '\0') {
+        text += QStringLiteral(", given");
+    } else if (GameState == gsSolution || GameState == gsPlayingSolution) {
+        text += QStringLiteral(", solution");
+    }
+    if (ShowsClash(row, col)) {
+        text += QStringLiteral(", clashes");
+    }
+    return text;
 }
 
 // Only a window in its normal state takes the size; a maximized or full-screen one keeps its

@@ -31,6 +31,7 @@ class TfrmShowUpgrade;
 namespace platform {
 class Services;
 class TDigitalClock;
+class TLinkLabel;
 class TPopupMenu;
 class TRadioGroup;
 }  // namespace platform
@@ -147,7 +148,7 @@ class TfrmSudoku : public QWidget {
     QFrame* Panel3 = nullptr;
     QPushButton* btnHelp = nullptr;
     QLabel* cxLabel3 = nullptr;
-    QLabel* cxHyperLinkEdit2 = nullptr;
+    platform::TLinkLabel* cxHyperLinkEdit2 = nullptr;
     // The board.
     QFrame* pnlGrid = nullptr;
     QScrollArea* sg1Scroller = nullptr;
@@ -198,6 +199,9 @@ class TfrmSudoku : public QWidget {
     void SetStateCaptions();
     void TryEnter(char ch);
     bool CellClashes(int row, int col) const;
+    char ShownSymbol(int row, int col) const;
+    bool ShowsClash(int row, int col) const;
+    QString CellDescription(int col, int row) const;
     void ShowCongratulation();
 
     platform::Services& services_;

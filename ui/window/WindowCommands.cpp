@@ -115,6 +115,11 @@ void TfrmSudoku::UpdateState() {
     switch (GameState) {
         case gsNone:
             enable_generate();
+            // After a failed attempt the grid shows another grid than before; without a repaint
+            // the old view would stay until something else happened to repaint it.
+            if (GridVisible()) {
+                sg1->Repaint();
+            }
             break;
         case gsPuzzle:
         case gsSolution:

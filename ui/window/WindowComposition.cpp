@@ -14,6 +14,7 @@
 #include "ui/platform/Actions.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/KeyPreview.h"
+#include "ui/platform/LinkLabel.h"
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/platform/Services.h"
@@ -244,11 +245,9 @@ void TfrmSudoku::CreateBottomBand() {
         new QLabel(QString::fromUtf8("© %1").arg(QString::fromUtf8(links::kMakerName)), Panel3),
         224, 9, 283, 29);
     cxLabel3->setFont(Verdana(19, true));
-    cxHyperLinkEdit2 = Place(new QLabel(Panel3), 556, 13, 245, 22);
-    cxHyperLinkEdit2->setText(
-        QStringLiteral("<a href=\"%1\">%2</a>")
-            .arg(QString::fromUtf8(links::kMakerSite), QString::fromUtf8(links::kMakerHost)));
-    cxHyperLinkEdit2->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    cxHyperLinkEdit2 = Place(new platform::TLinkLabel(Panel3), 556, 13, 245, 22);
+    cxHyperLinkEdit2->setLink(QString::fromUtf8(links::kMakerSite),
+                              QString::fromUtf8(links::kMakerHost));
     connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });
@@ -270,6 +269,8 @@ void TfrmSudoku::CreateGridPanel() {
     sg1->setOptions(platform::goFixedVertLine | platform::goFixedHorzLine | platform::goVertLine |
                     platform::goHorzLine);
     sg1Scroller->setWidget(sg1);
+    sg1->setAccessibleName(QStringLiteral("Board"));
+    sg1->OnCellText = [this](int col, int row) { return CellDescription(col, row); };
     sg1->OnDrawCell = [this](QObject* sender, int col, int row, platform::TRect rect,
                              platform::TGridDrawState state) {
         sg1DrawCell(sender, col, row, rect, state);

@@ -5,7 +5,6 @@
 #include "support/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
-#include "ui/help/Usudk02_upgrade.h"
 
 namespace quintara {
 
@@ -20,7 +19,6 @@ class HelpPagesTest : public QObject {
     void stateThreeDoesNothing();
     void unknownStatesShowTheInternalError_data();
     void unknownStatesShowTheInternalError();
-    void printNoticeIsExact();
 };
 
 void HelpPagesTest::opensThePageOfEachState_data() {
@@ -93,18 +91,6 @@ void HelpPagesTest::unknownStatesShowTheInternalError() {
 
     QCOMPARE(services.messages, QStringList{message});
     QVERIFY(services.shell_calls.isEmpty());
-}
-
-void HelpPagesTest::printNoticeIsExact() {
-    // Two blanks open each line, "In  questa  versione" holds two double blanks and the third
-    // line ends in a blank before its line break.
-    const QByteArray expected =
-        "\x20\x20In\x20\x20questa\x20\x20versione non e' supportata la stampa !\x0D\x0A"
-        "\x20\x20Se vuoi sudoku da stampare, chiudi questo messaggio e\x0D\x0A"
-        "\x20\x20scaricali da PuzzleDepot con il pulsante in basso\x20\x0D\x0A"
-        "\x20\x20[Scarica e stampa..].";
-    QCOMPARE(QByteArray(kPrintNotice), expected);
-    QCOMPARE(QByteArray(kPrintNotice).size(), 188);
 }
 
 }  // namespace quintara

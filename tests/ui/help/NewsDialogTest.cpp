@@ -1,5 +1,7 @@
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "support/RecordingServices.h"
@@ -60,8 +62,10 @@ void NewsDialogTest::showNewsShowsTheMessageModally() {
     TfrmShowUpgrade dialog(services);
     const QString notice = QString::fromLatin1(kPrintNotice);
     QString shown;
+    QPoint centre;
     services.on_modal = [&](QDialog&) {
         shown = dialog.lblMsg->text();
+        centre = dialog.frameGeometry().center();
         return int{QDialog::Rejected};
     };
 
@@ -69,6 +73,8 @@ void NewsDialogTest::showNewsShowsTheMessageModally() {
 
     QCOMPARE(services.modal_dialogs, QList<QDialog*>{&dialog});
     QCOMPARE(shown, notice);
+    const QPoint screen_centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((centre - screen_centre).manhattanLength() <= 2);
     // The label keeps the message until the next one.
     QCOMPARE(dialog.lblMsg->text(), notice);
     dialog.ShowNews(QStringLiteral("second"));

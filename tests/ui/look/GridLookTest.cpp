@@ -1,4 +1,8 @@
 #include <QCheckBox>
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "LookFixture.h"
 
@@ -6,6 +10,7 @@ namespace quintara {
 
 using testing::AnyNear;
 using testing::CountPixels;
+using testing::HasRing;
 using testing::IsBlack;
 using testing::IsBlue;
 using testing::IsRed;
@@ -13,23 +18,103 @@ using testing::IsWhite;
 
 namespace {
 
-// Two points on the clash diagonal, (R - 5, T + 5) to (L + 5, B - 5), away from the focus ring
-// and right of the symbol, so only the diagonal can paint them red.
-QPoint DiagonalPoint(const QRect& cell, double along) {
+// A point of the clash diagonal, from its start at 0 to its end at 1. Between 0.3 and 0.7 it is
+// away from the focus ring and right of the symbol, so only the diagonal paints it red.
+QPointF DiagonalPoint(const QRect& cell, double along) {
     const QPointF from(cell.right() + 1 - 5, cell.top() + 5);
     const QPointF to(cell.left() + 5, cell.bottom() + 1 - 5);
-    return (from + (to - from) * along).toPoint();
+    return from + (to - from) * along;
 }
 
+// The diagonal runs exactly from (R - 5, T + 5) to (L + 5, B - 5): both ends red, the pixels
+// beyond them not.
 bool HasClashMark(const QImage& image, const QRect& cell) {
-    return AnyNear(image, DiagonalPoint(cell, 0.3), IsRed) &&
-           AnyNear(image, DiagonalPoint(cell, 0.7), IsRed);
+    const QPoint from = DiagonalPoint(cell, 0).toPoint();
+    const QPoint to = DiagonalPoint(cell, 1).toPoint();
+    return AnyNear(image, DiagonalPoint(cell, 0.3).toPoint(), IsRed) &&
+           AnyNear(image, DiagonalPoint(cell, 0.7).toPoint(), IsRed) &&
+           IsRed(image.pixelColor(from)) && IsRed(image.pixelColor(to)) &&
+           !IsRed(image.pixelColor(from + QPoint(1, -1))) &&
+           !IsRed(image.pixelColor(to + QPoint(-1, 1)));
 }
 
-// The top and left of the ring, an ellipse 2 pixels inside the cell.
-bool HasRing(const QImage& image, const QRect& cell) {
-    return AnyNear(image, QPoint(cell.center().x(), cell.top() + 2), IsRed) &&
-           AnyNear(image, QPoint(cell.left() + 2, cell.center().y()), IsRed);
+// A pen one pixel wide draws the diagonal as one pixel per step along its longer side, both
+// ends included: a wider pen paints more.
+int DiagonalPixels(const QRect& cell) {
+    return std::max(cell.width(), cell.height()) - 2 * 5 + 1;
+}
+
+// The ring's extent along the cell's middle row and middle column: the ellipse inscribed 2
+// pixels in from every edge, drawn one pixel wide.
+QRect RingExtent(const QImage& image, const QRect& cell) {
+    int left = -1, right = -1, top = -1, bottom = -1;
+    for (int x = cell.left(); x <= cell.right(); ++x) {
+        if (IsRed(image.pixelColor(x, cell.center().y()))) {
+            (left < 0 ? left : right) = x;
+        }
+    }
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        if (IsRed(image.pixelColor(cell.center().x(), y))) {
+            (top < 0 ? top : bottom) = y;
+        }
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+enum Unit { kRow, kColumn, kBox };
+constexpr const char* kUnitNames[] = {"row", "column", "box"};
+
+// An open cell and a given that share only the unit of the rule, no other given of that symbol
+// sharing any unit with the open cell: only that rule's question can find the repeat.
+std::pair<QPoint, QPoint> CellsSharingOnly(const testing::LookedAtGame& game, int rule) {
+    const int box = game.window.ActiveBoxSize;
+    const auto shared = [box](QPoint a, QPoint b) {
+        return std::array{a.y() == b.y(), a.x() == b.x(),
+                          a.x() / box == b.x() / box && a.y() / box == b.y() / box};
+    };
+    const auto symbol = [&](QPoint cell) { return game.window.GivenGrid[cell.y()][cell.x()]; };
+    std::array<bool, 3> only{};
+    only[static_cast<size_t>(rule)] = true;
+    std::vector<QPoint> givens;
+    std::vector<QPoint> opens;
+    for (int row = 0; row < game.Side(); ++row) {
+        for (int col = 0; col < game.Side(); ++col) {
+            (game.IsGiven(col, row) ? givens : opens).emplace_back(col, row);
+        }
+    }
+    for (const QPoint open : opens) {
+        for (const QPoint given : givens) {
+            const auto repeats_elsewhere = [&](QPoint other) {
+                return other != given && symbol(other) == symbol(given) &&
+                       shared(open, other) != std::array<bool, 3>{};
+            };
+            if (shared(open, given) == only &&
+                std::none_of(givens.begin(), givens.end(), repeats_elsewhere)) {
+                return {open, given};
+            }
+        }
+    }
+    return {QPoint(-1, -1), QPoint(-1, -1)};
+}
+
+// Whatever a cell draws, it hands the canvas back with the pen and the font colour it found.
+bool PaintingRestoresPenAndFontColour(testing::LookedAtGame& game) {
+    platform::TDrawGrid& grid = *game.window.sg1;
+    const platform::TDrawGrid::DrawCellHandler paint = grid.OnDrawCell;
+    const platform::TPen found{platform::clSilver, 5, platform::TPenMode::pmNotXor};
+    bool restored = true;
+    grid.OnDrawCell = [&](QObject* sender, int col, int row, platform::TRect rect,
+                          platform::TGridDrawState state) {
+        platform::TCanvas& canvas = grid.Canvas();
+        canvas.Pen = found;
+        canvas.Font.Color = platform::clMaroon;
+        paint(sender, col, row, rect, state);
+        restored = restored && canvas.Pen.Color == found.Color && canvas.Pen.Width == found.Width &&
+                   canvas.Pen.Mode == found.Mode && canvas.Font.Color == platform::clMaroon;
+    };
+    game.Grid();
+    grid.OnDrawCell = paint;
+    return restored;
 }
 
 }  // namespace
@@ -41,7 +126,8 @@ class GridLookTest : public QObject {
     void givensAreBlueAndEntriesBlack();
     void givensAreBoldInEveryView();
     void ringOnlyOnTheFocusedCurrentCellWhilePlaying();
-    void clashMarksBothCellsWhileTheErrorViewIsOn();
+    void clashMarksFollowEachRule_data();
+    void clashMarksFollowEachRule();
     void boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data();
     void boxLinesAfterEveryBoxAndNotAtTheLeftOrTop();
 };
@@ -84,13 +170,22 @@ void GridLookTest::givensAreBoldInEveryView() {
     });
     QVERIFY(open.x() >= 0);
 
-    const QImage image = game.Grid();
     const QRect given_cell = game.Interior(given.x(), given.y());
     const QRect open_cell = game.Interior(open.x(), open.y());
-    QVERIFY(CountPixels(image, given_cell, IsBlue) > 0);
-    QVERIFY(CountPixels(image, open_cell, IsBlack) > 0);
-    QVERIFY2(testing::Coverage(image, given_cell) > testing::Coverage(image, open_cell) * 11 / 10,
-             "the given is not drawn bold");
+    const auto given_is_bolder = [&] {
+        const QImage image = game.Grid();
+        return CountPixels(image, given_cell, IsBlue) > 0 &&
+               CountPixels(image, open_cell, IsBlack) > 0 &&
+               testing::Coverage(image, given_cell) > testing::Coverage(image, open_cell) * 11 / 10;
+    };
+    QVERIFY2(given_is_bolder(), "solution view");
+    // In play the same symbol typed into the open cell is the player's: regular.
+    game.Key(Qt::Key_F6);
+    game.Play();
+    game.Click(open.x(), open.y());
+    game.Key(symbol);
+    game.window.btnPlay->setFocus();  // no ring in the way
+    QVERIFY2(given_is_bolder(), "play view");
 }
 
 void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
@@ -106,6 +201,7 @@ void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
     QVERIFY(game.window.sg1->hasFocus());
     QImage image = game.Grid();
     QVERIFY(HasRing(image, game.Cell(4, 4)));
+    QCOMPARE(RingExtent(image, game.Cell(4, 4)), game.Cell(4, 4).adjusted(2, 2, -2, -2));
     for (const QPoint other : {QPoint(0, 0), QPoint(5, 4), QPoint(4, 3), QPoint(8, 8)}) {
         QCOMPARE(CountPixels(image, game.Cell(other.x(), other.y()), IsRed), 0);
     }
@@ -121,35 +217,39 @@ void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
     QCOMPARE(CountPixels(game.Grid(), game.Cell(4, 4), IsRed), 0);
 }
 
-void GridLookTest::clashMarksBothCellsWhileTheErrorViewIsOn() {
+void GridLookTest::clashMarksFollowEachRule_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("rule");
+    for (const int box : {3, 4, 5}) {
+        for (const int rule : {kRow, kColumn, kBox}) {
+            QTest::addRow("%dx%d %s", box * box, box * box, kUnitNames[rule]) << box << rule;
+        }
+    }
+}
+
+// An entry that repeats a given only in the row, only in the column or only in the box: both
+// cells carry the diagonal while the error view is on, and nothing does once it is off.
+void GridLookTest::clashMarksFollowEachRule() {
+    QFETCH(int, box);
+    QFETCH(int, rule);
     testing::LookedAtGame game;
-    game.Generate(3);
+    game.Generate(box);
     game.Play();
-    QTest::keyClick(game.window.sg1, Qt::Key_F8);
+    game.Key(Qt::Key_F8);
     QVERIFY(game.window.cbxControllo->isChecked());
-    // An open cell whose row holds a given: enter the given's symbol there.
-    QPoint given;
-    const QPoint open = game.FindCell([&](int c, int r) {
-        if (game.IsGiven(c, r)) {
-            return false;
-        }
-        for (int col = 0; col < game.Side(); ++col) {
-            if (game.IsGiven(col, r)) {
-                given = QPoint(col, r);
-                return true;
-            }
-        }
-        return false;
-    });
+    const auto [open, given] = CellsSharingOnly(game, rule);
+    QVERIFY2(open.x() >= 0, "no pair of cells for this rule");
     const char symbol = game.window.GivenGrid[given.y()][given.x()];
     game.Click(open.x(), open.y());
-    QTest::keyClick(game.window.sg1, symbol);
+    game.Key(symbol);
     QCOMPARE(game.window.PlayGrid[open.y()][open.x()], symbol);
     game.window.btnPlay->setFocus();  // the ring would cross the diagonal
 
     QImage image = game.Grid();
     QVERIFY(HasClashMark(image, game.Cell(open.x(), open.y())));
     QVERIFY(HasClashMark(image, game.Cell(given.x(), given.y())));
+    QCOMPARE(CountPixels(image, game.Cell(given.x(), given.y()), IsRed),
+             DiagonalPixels(game.Cell(given.x(), given.y())));
     // Only cells holding that symbol can clash: the givens agree with each other.
     for (int row = 0; row < game.Side(); ++row) {
         for (int col = 0; col < game.Side(); ++col) {
@@ -158,8 +258,9 @@ void GridLookTest::clashMarksBothCellsWhileTheErrorViewIsOn() {
             }
         }
     }
+    QVERIFY(PaintingRestoresPenAndFontColour(game));
 
-    QTest::keyClick(game.window.sg1, Qt::Key_F8);
+    game.Key(Qt::Key_F8);
     QVERIFY(!game.window.cbxControllo->isChecked());
     game.window.btnPlay->setFocus();
     image = game.Grid();
@@ -167,10 +268,7 @@ void GridLookTest::clashMarksBothCellsWhileTheErrorViewIsOn() {
 }
 
 void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data() {
-    QTest::addColumn<int>("box");
-    QTest::newRow("9x9") << 3;
-    QTest::newRow("16x16") << 4;
-    QTest::newRow("25x25") << 5;
+    testing::AddBoxSizeRows();
 }
 
 void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop() {

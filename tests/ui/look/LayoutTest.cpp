@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <algorithm>
 
 #include "LookFixture.h"
 
@@ -75,14 +76,20 @@ void LayoutTest::fontButtonsStepCellsByOnePixelBetween8And16Points() {
     const QSize window = game.window.size();
     QPushButton* plus = game.window.btnFontPiu;
     QPushButton* minus = game.window.btnFontMeno;
+    const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
+    const auto ink = [&] {
+        return testing::Coverage(game.Grid(), game.Interior(given.x(), given.y()));
+    };
 
     Press(minus, 1);
     QCOMPARE(game.window.sg1->FontSize(), 8);
     QCOMPARE(CellSize(game), QSize(44, 34));
+    const int small_ink = ink();
 
     Press(plus, 8);
     QCOMPARE(game.window.sg1->FontSize(), 16);
     QCOMPARE(CellSize(game), QSize(52, 42));
+    QVERIFY2(ink() > small_ink * 3 / 2, "the symbols are not drawn larger");
     Press(plus, 1);
     QCOMPARE(game.window.sg1->FontSize(), 16);
     QCOMPARE(CellSize(game), QSize(52, 42));
@@ -119,7 +126,7 @@ void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange_data() {
 }
 
 // The panel of the grid takes all the room between the bands and the right column, whatever
-// size the last game asked the window for.
+// size the last game asked the window for; a restored window takes the size's own size.
 void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
     QFETCH(bool, maximized);
     testing::LookedAtGame game;
@@ -138,6 +145,9 @@ void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
         QCOMPARE(grid.bottom() + 1, w.Panel3->geometry().top());
         QCOMPARE(w.pnlRight->geometry().right(), w.width() - 1);
         QCOMPARE(w.isMaximized(), maximized);
+        if (!maximized) {  // widened to the minimum that keeps the controls whole
+            QCOMPARE(w.size(), QSize(std::max(box == 3 ? 598 : 752, w.minimumWidth()), 688));
+        }
     }
 }
 

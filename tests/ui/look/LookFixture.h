@@ -18,7 +18,7 @@ namespace quintara::testing {
 // back from grab() images of the grid.
 class LookedAtGame {
   public:
-    LookedAtGame() {
+    explicit LookedAtGame(PuzzleSource puzzles = BankPuzzles()) : window(services, puzzles) {
         window.show();
         if (!QTest::qWaitForWindowActive(&window)) {
             qWarning("the window did not become active: focus checks will fail");
@@ -33,6 +33,8 @@ class LookedAtGame {
         QCoreApplication::processEvents();
     }
     void Play() { window.ActPlayExecute(nullptr); }
+    // A key pressed on the grid, through the window's key preview.
+    void Key(int key) { QTest::keyClick(window.sg1, static_cast<Qt::Key>(key)); }
 
     QImage Grid() const { return window.sg1->grab().toImage(); }
     QRect Cell(int col, int row) const {
@@ -62,9 +64,17 @@ class LookedAtGame {
     }
 
     RecordingServices services;
-    TfrmSudoku window{services};
+    TfrmSudoku window;
     TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };
+
+// Data rows of a test run once per board size, with the box side in column "box".
+inline void AddBoxSizeRows() {
+    QTest::addColumn<int>("box");
+    QTest::newRow("9x9") << 3;
+    QTest::newRow("16x16") << 4;
+    QTest::newRow("25x25") << 5;
+}
 
 // Colour classes of the painted grid; text is antialiased, so only clear cases count.
 inline bool IsRed(QColor c) {
@@ -93,6 +103,12 @@ inline int CountPixels(const QImage& image, const QRect& area, bool (*wanted)(QC
 // Lines may fall a pixel either side of their ideal place: look at the 3 x 3 around a point.
 inline bool AnyNear(const QImage& image, QPoint at, bool (*wanted)(QColor)) {
     return CountPixels(image, QRect(at - QPoint(1, 1), QSize(3, 3)), wanted) > 0;
+}
+
+// The focus ring's top and left, an ellipse 2 pixels inside the cell.
+inline bool HasRing(const QImage& image, const QRect& cell) {
+    return AnyNear(image, QPoint(cell.center().x(), cell.top() + 2), IsRed) &&
+           AnyNear(image, QPoint(cell.left() + 2, cell.center().y()), IsRed);
 }
 
 // Pixels touched by paint: a bold glyph covers more of them than the same glyph in regular.

@@ -11,8 +11,8 @@
 namespace quintara::testing {
 
 // Test double for the operating system: records every text the window shows, answers its
-// questions from a queue, runs a hook instead of blocking on modal dialogs, and tells the time
-// the test sets.
+// questions from a queue, runs hooks where a message box, a question or a modal dialog would be
+// open, and tells the time the test sets.
 class RecordingServices : public platform::Services {
   public:
     struct ShellCall {
@@ -21,10 +21,18 @@ class RecordingServices : public platform::Services {
         QString address;
     };
 
-    void ShowMessage(const QString& text) override { messages.append(text); }
+    void ShowMessage(const QString& text) override {
+        messages.append(text);
+        if (while_box_open) {
+            while_box_open();
+        }
+    }
 
     platform::DialogAnswer MessageDlg(const QString& text) override {
         questions.append(text);
+        if (while_box_open) {
+            while_box_open();
+        }
         if (answers.empty()) {
             return platform::DialogAnswer::Cancel;
         }
@@ -48,6 +56,7 @@ class RecordingServices : public platform::Services {
     QStringList questions;
     std::deque<platform::DialogAnswer> answers;  // empty: every question is answered Cancel
     QList<QDialog*> modal_dialogs;
+    std::function<void()> while_box_open;   // runs while a message box or question would be open
     std::function<int(QDialog&)> on_modal;  // runs while a dialog would be open
     QList<ShellCall> shell_calls;
     QDateTime now{QDate(2026, 3, 14), QTime(10, 0, 0)};

@@ -1,7 +1,9 @@
-// The window's texts in English and Italian.
+// The window's texts in English and Italian, as the player reads them.
 #include <QLabel>
+#include <functional>
 
 #include "WindowHarness.h"
+#include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
 using quintara::testing::LanguageScope;
@@ -9,43 +11,16 @@ using quintara::testing::WindowHarness;
 
 namespace {
 
-struct Texts {
-    QString generate, play, toggle, print, hide, control, hint, text3, text4, help, size, level;
-    QStringList levels;
-    QString act_print, act_generate, act_toggle, act_play, act_hint, act_help;
-};
-
-Texts Read(TfrmSudoku& w) {
-    return {w.btnGenera->text(),     w.btnPlay->text(),      w.btnToggleView->text(),
-            w.btnPrint->text(),      w.cbxHideTimer->text(), w.cbxControllo->text(),
-            w.cxButton1->text(),     w.StaticText3->text(),  w.StaticText4->text(),
-            w.btnHelp->text(),       w.cbg1->title(),        w.cbgLivello->title(),
-            w.cbgLivello->Items(),   w.ActPrint->text(),     w.ActGenera->text(),
-            w.ActToggleView->text(), w.ActPlay->text(),      w.ActSuggerisci->text(),
-            w.ActHelp->text()};
-}
-
-void CheckEnglish(TfrmSudoku& w) {
-    const Texts t = Read(w);
-    QCOMPARE(t.generate, QStringLiteral("Generate [F10]"));
-    QCOMPARE(t.play, QStringLiteral("Play [F5]"));
-    QCOMPARE(t.toggle, QStringLiteral("Show solution"));
-    QCOMPARE(t.print, QStringLiteral("Print [F7]"));
-    QCOMPARE(t.hide, QStringLiteral("Hide timer [F9]"));
-    QCOMPARE(t.control, QStringLiteral("View errors [F8]"));
-    QCOMPARE(t.hint, QStringLiteral("Hint! [F4]"));
-    QCOMPARE(t.text3, QString());
-    QCOMPARE(t.text4, QStringLiteral("Font and Grid size +/-"));
-    QCOMPARE(t.help, QStringLiteral("Help [F1]"));
-    QCOMPARE(t.size, QStringLiteral("Sudoku size "));
-    QCOMPARE(t.level, QStringLiteral("Difficulty level "));
-    QCOMPARE(t.levels, QStringList({"Simple", "Medium", "high"}));
-    QCOMPARE(t.act_print, QStringLiteral("Print [F7]"));
-    QCOMPARE(t.act_generate, QStringLiteral("Generate [F10]"));
-    QCOMPARE(t.act_toggle, QStringLiteral("Show solution"));
-    QCOMPARE(t.act_play, QStringLiteral("Play [F5]"));
-    QCOMPARE(t.act_hint, QStringLiteral("Hint! [F4]"));
-    QCOMPARE(t.act_help, QStringLiteral("Help [F1]"));
+// The bilingual texts on the controls in sight, top to bottom: Generate, the size group, the
+// Play and view buttons, the two lines over "+" and "-", Help, and the game panel while it shows.
+QStringList Shown(TfrmSudoku& w) {
+    QStringList texts{w.btnGenera->text(),     w.cbg1->title(),       w.btnPlay->text(),
+                      w.btnToggleView->text(), w.StaticText3->text(), w.StaticText4->text(),
+                      w.btnHelp->text()};
+    if (w.pnlGameOn->isVisible()) {
+        texts << w.cbxHideTimer->text() << w.cbxControllo->text() << w.cxButton1->text();
+    }
+    return texts;
 }
 
 }  // namespace
@@ -54,42 +29,84 @@ class CaptionsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void startsInEnglish() {
-        WindowHarness h;
-        QCOMPARE(QString::fromStdString(Language), QStringLiteral("EN"));
-        CheckEnglish(h.w());
-        QCOMPARE(h.w().cbg1->Items(), QStringList({"3x3", "4x4", "5x5"}));
-        QCOMPARE(h.w().StaticText1->text(), QStringLiteral("Quintara"));
-        QCOMPARE(h.w().StaticText2->text(), QStringLiteral("Vers.1.3"));
-        QCOMPARE(h.w().btnFontPiu->text(), QStringLiteral("+"));
-        QCOMPARE(h.w().btnFontMeno->text(), QStringLiteral("-"));
+    // English at start, or Italian once applied, then a game walked through every state: the
+    // view and Play buttons follow the state, Generate reads "Rigenera" in Italian once a game is
+    // on display, and every other text stays as the language set it.
+    void captionsAfterEachStateChange() {
+        const QString en_fixed[] = {"Sudoku size ", "", "Font and Grid size +/-", "Help [F1]"};
+        const QString it_fixed[] = {"Dimensione ", "Dimensione +/-",
+                                    "dei caratteri e della griglia", "Guida [F1]"};
+        const auto row = [](const QString(&fixed)[4], const QString& generate, const QString& play,
+                            const QString& view) {
+            return QStringList{generate, fixed[0], play, view, fixed[1], fixed[2], fixed[3]};
+        };
+        const QStringList en_panel{"Hide timer [F9]", "View errors [F8]", "Hint! [F4]"};
+        const QStringList it_panel{"Nascondi timer [F9]", "Controllo attivo [F8]", "Suggerimento!"};
+        const struct {
+            const char* language;
+            QList<QStringList> steps;
+        } languages[] = {
+            {"EN",
+             {row(en_fixed, "Generate [F10]", "Play [F5]", "Show solution"),
+              row(en_fixed, "Generate [F10]", " Play [F5] ", " Show solution [F6] "),
+              row(en_fixed, "Generate [F10]", " Play [F5] ", " Show game [F6] "),
+              row(en_fixed, "Generate [F10]", " Quit game [F5] ", " Show solution [F6] ") +
+                  en_panel,
+              row(en_fixed, "Generate [F10]", " Quit game [F5] ", " Show game [F6] "),
+              row(en_fixed, "Generate [F10]", " Play [F5] ", " Show solution [F6] ")}},
+            {"IT",
+             {row(it_fixed, "Genera [F10]", "Gioca [F5]", "Visualizza soluzione"),
+              row(it_fixed, "Rigenera [F10]", " Gioca [F5] ", " Mostra soluzione [F6] "),
+              row(it_fixed, "Rigenera [F10]", " Gioca [F5] ", " Mostra gioco [F6] "),
+              row(it_fixed, "Rigenera [F10]", " Abbandona gioco [F5] ", " Mostra soluzione [F6] ") +
+                  it_panel,
+              row(it_fixed, "Rigenera [F10]", " Abbandona gioco [F5] ", " Mostra gioco [F6] "),
+              row(it_fixed, "Rigenera [F10]", " Gioca [F5] ", " Mostra soluzione [F6] ")}},
+        };
+        for (const auto& [language, steps] : languages) {
+            WindowHarness h;
+            LanguageScope scope(Language);
+            if (QByteArray(language) == "IT") {
+                scope.Set("IT");
+                h.w().ApplyLanguage();
+            }
+            const std::function<void()> walk[] = {
+                [] {},
+                [&] { h.Generate(); },
+                [&] { h.Key(Qt::Key_F6); },
+                [&] { h.Play(); },
+                [&] { h.Key(Qt::Key_F6); },
+                [&] {
+                    h.services.answers.push_back(platform::DialogAnswer::Yes);
+                    h.Play();
+                },
+            };
+            for (int step = 0; step < steps.size(); ++step) {
+                walk[step]();
+                QCOMPARE(Shown(h.w()), steps[step]);
+            }
+        }
     }
 
-    void italianTexts() {
+    // The product's name, version, size items, font buttons and the bottom band's maker notice
+    // and link read the same in both languages.
+    void textsOutsideTheLanguageAreTheSameInBoth() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
+        const auto untouched = [&w] {
+            return QStringList{w.windowTitle().left(17),  w.StaticText1->text(),
+                               w.StaticText2->text(),     w.btnFontPiu->text(),
+                               w.btnFontMeno->text(),     w.cxLabel3->text(),
+                               w.cxHyperLinkEdit2->text()} +
+                   w.cbg1->Items();
+        };
+        const QStringList english = untouched();
+        QCOMPARE(english.mid(0, 5),
+                 QStringList({"Quintara Vers.1.3", "Quintara", "Vers.1.3", "+", "-"}));
+        QCOMPARE(english.mid(7), QStringList({"3x3", "4x4", "5x5"}));
         const LanguageScope italian("IT");
         w.ApplyLanguage();
-        const Texts t = Read(w);
-        QCOMPARE(t.generate, QStringLiteral("Genera [F10]"));
-        QCOMPARE(t.play, QStringLiteral("Gioca [F5]"));
-        QCOMPARE(t.toggle, QStringLiteral("Visualizza soluzione"));
-        QCOMPARE(t.print, QStringLiteral("Stampa [F7]"));
-        QCOMPARE(t.hide, QStringLiteral("Nascondi timer [F9]"));
-        QCOMPARE(t.control, QStringLiteral("Controllo attivo [F8]"));
-        QCOMPARE(t.hint, QStringLiteral("Suggerimento!"));  // the button keeps its own text
-        QCOMPARE(t.text3, QStringLiteral("Dimensione +/-"));
-        QCOMPARE(t.text4, QStringLiteral("dei caratteri e della griglia"));
-        QCOMPARE(t.help, QStringLiteral("Guida [F1]"));
-        QCOMPARE(t.size, QStringLiteral("Dimensione "));
-        QCOMPARE(t.level, QString::fromUtf8("Livello di difficoltà"));
-        QCOMPARE(t.levels, QStringList({"Semplice", "Medio", "Alto"}));
-        QCOMPARE(t.act_print, QStringLiteral("Stampa [F7]"));
-        QCOMPARE(t.act_generate, QStringLiteral("Genera [F10]"));
-        QCOMPARE(t.act_toggle, QStringLiteral("Visualizza soluzione"));
-        QCOMPARE(t.act_play, QStringLiteral("Gioca"));
-        QCOMPARE(t.act_hint, QStringLiteral("Suggerimento! [F4]"));
-        QCOMPARE(t.act_help, QStringLiteral("Guida [F1]"));
+        QCOMPARE(untouched(), english);
     }
 
     void onlyExactlyITIsItalian() {

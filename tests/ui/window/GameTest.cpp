@@ -1,40 +1,49 @@
-// The game controller: generation failures and retries, hint, quit, erasing entries, completion
-// with a controlled clock, and the player's entries by key.
+// The game controller: hint, quit, erasing entries, completion with a controlled clock, and the
+// player's entries by key.
 #include <QTimeZone>
 
 #include "WindowHarness.h"
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
+#include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
 using quintara::testing::LanguageScope;
+using quintara::testing::Repeated;
 using quintara::testing::WindowHarness;
 
 namespace {
 
-// Fake puzzle lookups for the failure paths.
-int32_t OnePuzzle(int32_t, char) {
-    return 1;
+// The bank's puzzle with all its givens but four cells at the corners of a rectangle, two rows
+// of one band, that hold a, b and b, a in the solution: the next puzzle if the drawn one has no
+// such rectangle.
+PuzzleSource TwoWayPuzzle() {
+    return {&GetPuzzleCount, [](int32_t box_size, char level, int32_t index, std::string& puzzle,
+                                std::string& solution) {
+                const int32_t count = GetPuzzleCount(box_size, level);
+                const int side = box_size * box_size;
+                for (int32_t tried = 0; tried < count; ++tried) {
+                    GetPuzzle(box_size, level, (index + tried) % count, puzzle, solution);
+                    const auto at = [&](int row, int col) -> char& {
+                        return puzzle[std::size_t(row * side + col)];
+                    };
+                    puzzle = solution;
+                    for (int r1 = 0; r1 < side; ++r1) {
+                        for (int r2 = r1 + 1; r2 % box_size != 0; ++r2) {
+                            for (int c1 = 0; c1 < side; ++c1) {
+                                for (int c2 = c1 + 1; c2 < side; ++c2) {
+                                    if (at(r1, c1) == at(r2, c2) && at(r1, c2) == at(r2, c1)) {
+                                        at(r1, c1) = at(r1, c2) = at(r2, c1) = at(r2, c2) = '?';
+                                        return true;
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+                return false;
+            }};
 }
-bool FetchFails(int32_t, char, int32_t, std::string&, std::string&) {
-    return false;
-}
-bool ShortPuzzle(int32_t box_size, char level, int32_t, std::string& puzzle,
-                 std::string& solution) {
-    const bool found = GetPuzzle(box_size, level, 0, puzzle, solution);
-    puzzle.pop_back();
-    return found;
-}
-
-QStringList Repeated(const QString& text, int times) {
-    QStringList list;
-    for (int i = 0; i < times; ++i) {
-        list.append(text);
-    }
-    return list;
-}
-
-const QString kRetries = QStringLiteral("INTERNAL ERROR ENGINE 10 RETRIES");
 
 // Fills every empty cell but the last with its solution symbol, by key; returns the last one.
 QPoint FillAllButOne(WindowHarness& h) {
@@ -63,75 +72,6 @@ class GameTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void emptyBankGivesUpAfterTenRetries() {
-        int count_calls = 0;
-        WindowHarness h(PuzzleSource{[&count_calls](int32_t, char) {
-                                         ++count_calls;
-                                         return 0;
-                                     },
-                                     &GetPuzzle});
-        h.Generate();
-        QCOMPARE(count_calls, 11);
-        QCOMPARE(h.services.messages,
-                 Repeated(QStringLiteral("ENGINE ERROR: 001"), 11) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
-        QVERIFY(!h.w().sg1->isHidden());  // laid out by the first attempt
-        QVERIFY(!h.w().Board);
-    }
-
-    // The size group offers three items; a fourth one is refused by every attempt.
-    void unknownSizeItemIsRefused() {
-        WindowHarness h;
-        LanguageScope language("EN");
-        h.w().cbg1->setItems({"3x3", "4x4", "5x5", "6x6"});
-        h.Generate(3);
-        language.Set("IT");
-        h.Key(Qt::Key_F10);
-        QCOMPARE(
-            h.services.messages,
-            Repeated(QStringLiteral("incorrect checkbox index:3"), 11) + QStringList(kRetries) +
-                Repeated(QStringLiteral("index of checkbox errato:3"), 11) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
-        QVERIFY(h.w().sg1->isHidden());
-    }
-
-    void failedFetchKeepsTheGameOnDisplay() {
-        WindowHarness h(PuzzleSource{&OnePuzzle, &FetchFails});
-        h.w().GameState = gsSolution;  // as after a game: early failures leave the state alone
-        h.Generate();
-        QCOMPARE(h.services.messages,
-                 Repeated(QStringLiteral("ENGINE ERROR: 002"), 11) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsSolution);
-    }
-
-    void engineErrorIsShownAtEveryAttempt() {
-        WindowHarness h(PuzzleSource{&OnePuzzle, &ShortPuzzle});
-        h.Generate();
-        QCOMPARE(
-            h.services.messages,
-            Repeated(QStringLiteral("Generator Puzzle dimension expected:81 received:80"), 11) +
-                QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
-        QVERIFY(!h.w().ActPrint->isEnabled());
-    }
-
-    // The eleventh attempt succeeds: its puzzle stays, but the retry message still comes and
-    // the caption is not relabelled.
-    void successAtTheLastAttempt() {
-        int count_calls = 0;
-        const auto late_count = [&count_calls](int32_t box_size, char level) {
-            return count_calls++ < 10 ? 0 : GetPuzzleCount(box_size, level);
-        };
-        WindowHarness h(PuzzleSource{late_count, &GetPuzzle});
-        LanguageScope language("IT");
-        h.w().ApplyLanguage();
-        h.Generate();
-        QCOMPARE(h.services.messages,
-                 Repeated(QStringLiteral("ENGINE ERROR: 001"), 10) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsPuzzle);
-        QCOMPARE(h.w().btnGenera->text(), QStringLiteral("Genera [F10]"));
-    }
-
     void hintOnEmptyCellsOnly() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
@@ -152,6 +92,13 @@ class GameTest : public QObject {
                               QStringLiteral("Per questa casella il miglior simbolo e' :") +
                                   answer + ": "}));
         QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');  // nothing written
+        const char wrong = answer == QLatin1Char('1') ? '2' : '1';
+        h.Key(wrong);  // a cell holding an entry, right or wrong, gets its hint too
+        w.btnHelp->setFocus();
+        QTest::keyClick(w.btnHelp, Qt::Key_F4);
+        QCOMPARE(h.services.messages.size(), 3);
+        QCOMPARE(h.services.messages.last(), h.services.messages[1]);
+        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], wrong);
         QVERIFY(w.sg1->hasFocus());
     }
 
@@ -182,6 +129,11 @@ class GameTest : public QObject {
                               QStringLiteral("Abbandona il gioco in corso ?")}));
         // Entries erased, givens kept.
         QCOMPARE(w.PlayGrid, w.GivenGrid);
+        const CharGrid puzzle = w.GivenGrid;
+        h.services.now = h.services.now.addSecs(500);
+        h.Play();  // the same puzzle again, the clock from zero
+        QCOMPARE(w.GivenGrid, puzzle);
+        QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
     }
 
     void clearEntriesKeepsGivens() {
@@ -209,14 +161,18 @@ class GameTest : public QObject {
         const char given_symbol = w.GivenGrid[given.y()][given.x()];
         auto at = [&w](QPoint p) { return w.PlayGrid[p.y()][p.x()]; };
         h.Select(empty.x(), empty.y());
+        QCoreApplication::processEvents();
+        const int blank = h.InkOnScreen(empty);  // at most the ring of the current cell
         h.Key('5');
         QCOMPARE(at(empty), '5');
-        h.Key('7');  // replaces without a question
+        QVERIFY(h.InkOnScreen(empty) > blank);  // on screen at once, before any event
+        h.Key('7');                             // replaces without a question
         QCOMPARE(at(empty), '7');
         h.Key('A');  // no symbol of 9 x 9
         QCOMPARE(at(empty), '7');
         h.Key(Qt::Key_Space);
         QCOMPARE(at(empty), ' ');
+        QCOMPARE(h.InkOnScreen(empty), blank);
         h.Key(Qt::Key_3, Qt::KeypadModifier);
         QCOMPARE(at(empty), '3');
         h.Key(Qt::Key_Insert);
@@ -347,6 +303,11 @@ class GameTest : public QObject {
             << before_change << qint64(3600000) << "EN"
             << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:1: "
                "hours, :0 min. and 0 seconds.";
+        // The clock set back while playing: the time between the two readings, never negative.
+        QTest::newRow("clock set back")
+            << morning << qint64(-3723000) << "EN"
+            << "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:1: "
+               "hours, :2 min. and 3 seconds.";
         QTest::newRow("italian") << morning << qint64(3723000) << "IT"
                                  << "Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil "
                                     "Sudoku in:1: ore, :2 min. e 3 secondi.";
@@ -383,6 +344,33 @@ class GameTest : public QObject {
         h.Key(Qt::Key_Space);
         h.Key(right);
         QCOMPARE(h.services.messages.size(), 1);
+        h.Key(right);  // every accepted entry that leaves the grid solved says so again
+        QCOMPARE(h.services.messages.size(), 2);
+    }
+
+    // Solved by the rules alone: filling a rectangle of four cells the other way round than the
+    // solution breaks no rule, and wins.
+    void fullGridWinsByTheRulesNotByTheSolution() {
+        for (int item : {0, 1, 2}) {
+            WindowHarness h(TwoWayPuzzle());
+            TfrmSudoku& w = h.w();
+            h.Generate(item);
+            h.Play();
+            QList<QPoint> empty;
+            for (int skip = 0; h.FindCell(false, skip).x() >= 0; ++skip) {
+                empty.append(h.FindCell(false, skip));
+            }
+            QCOMPARE(empty.size(), 4);
+            for (const QPoint cell : empty) {
+                const QPoint mate = empty[empty.indexOf(cell) ^ 1];  // the other one of its row
+                QCOMPARE(mate.y(), cell.y());
+                h.Select(cell.x(), cell.y());
+                h.Key(w.SolutionGrid[cell.y()][mate.x()]);
+            }
+            QVERIFY(w.PlayGrid != w.SolutionGrid);
+            QCOMPARE(h.services.messages.size(), 1);
+            QVERIFY(h.services.messages[0].startsWith(QStringLiteral("Congratulations !")));
+        }
     }
 };
 

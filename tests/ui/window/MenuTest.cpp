@@ -165,7 +165,10 @@ class MenuTest : public QObject {
         TfrmSudoku& w = h.w();
         h.Generate(0);
         h.Play();
-        const QPoint empty = h.FindCell(false);
+        // An empty cell away from the current one, so that only the click can select it.
+        const QPoint first = h.FindCell(false);
+        const QPoint empty =
+            first == QPoint(w.sg1->Col(), w.sg1->Row()) ? h.FindCell(false, 1) : first;
         QStringList seen;
         const bool opened = RightClick(h, CellCentre(h, empty.x(), empty.y()), [&](QMenu* menu) {
             for (QAction* item : menu->actions()) {

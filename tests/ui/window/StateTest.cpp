@@ -82,10 +82,16 @@ class StateTest : public QObject {
         QVERIFY(!w.cbxHideTimer->isChecked());
         QVERIFY(w.sg1->hasFocus());
 
+        for (const bool hidden : {true, false, true, false}) {  // F9 shows it again, and again
+            h.Key(Qt::Key_F9);
+            QCOMPARE(w.cbxHideTimer->isChecked(), hidden);
+            QCOMPARE(w.Clock1->isVisible(), !hidden);
+        }
         h.Key(Qt::Key_F9);
-        QVERIFY(w.cbxHideTimer->isChecked());
-        QVERIFY(w.Clock1->isHidden());
 
+        const QDateTime start = w.StartTime;
+        const int offset_seconds = w.Clock1->TimeOffset.Seconds;
+        h.services.now = h.services.now.addSecs(61);
         h.Key(Qt::Key_F6);
         QCOMPARE(w.GameState, gsPlayingSolution);
         CheckEnabling(w, {false, true, true, true, false});
@@ -98,6 +104,8 @@ class StateTest : public QObject {
         QVERIFY(!w.pnlGameOn->isHidden());
         QVERIFY(!w.cbxHideTimer->isChecked());  // unchecked again on entering play
         QVERIFY(!w.Clock1->isHidden());
+        QCOMPARE(w.StartTime, start);  // the views do not touch the clock
+        QCOMPARE(w.Clock1->TimeOffset.Seconds, offset_seconds);
         QVERIFY(h.services.messages.isEmpty());
     }
 
@@ -152,6 +160,10 @@ class StateTest : public QObject {
         QCOMPARE(h.services.shell_calls.size(), 1);
         QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp0-EN.aspx")));
         QVERIFY(h.services.messages.isEmpty());
+        h.Generate();
+        h.Play();  // the choice made at start takes effect in play
+        QVERIFY(w.cbxControllo->isVisible() && w.cbxControllo->isChecked());
+        QVERIFY(h.MenuCaptions().contains(QStringLiteral("Disable control [F8]")));
     }
 
     void modifiedFunctionKeysPassToTheGrid() {
@@ -185,7 +197,8 @@ class StateTest : public QObject {
         TfrmSudoku& w = h.w();
         h.Generate();
         h.Play();
-        h.Key(Qt::Key_F7);
+        w.btnHelp->setFocus();  // the notice hands the focus to the grid when it closes
+        QTest::keyClick(w.btnHelp, Qt::Key_F7);
         QCOMPARE(h.services.modal_dialogs.size(), 1);
         QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
         QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
@@ -199,7 +212,8 @@ class StateTest : public QObject {
         h.Generate();
         h.Key(Qt::Key_F1);
         h.Play();
-        h.Key(Qt::Key_F1);
+        h.w().btnHelp->setFocus();
+        QTest::keyClick(h.w().btnHelp, Qt::Key_F1);
         QCOMPARE(h.services.shell_calls.size(), 2);
         QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp1-EN.aspx")));
         QVERIFY(h.services.shell_calls[1].address.endsWith(QStringLiteral("-hlp2-EN.aspx")));
@@ -283,6 +297,16 @@ class StateTest : public QObject {
         QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
         h.services.now = h.services.now.addSecs(3 * 3600 + 25);
         QCOMPARE(w.Clock1->TimeText(), QStringLiteral("03:00:25"));
+    }
+
+    void closingDuringPlayAsksNothing() {
+        WindowHarness h;
+        h.Generate();
+        h.Play();
+        QVERIFY(h.w().close());
+        QVERIFY(!h.w().isVisible());
+        QVERIFY(!h.w().Board);
+        QVERIFY(h.services.questions.isEmpty());
     }
 
     void errorViewAndHideTimerKeys() {

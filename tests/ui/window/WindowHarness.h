@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
+#include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
 #include "support/RecordingServices.h"
 #include "ui/Language.h"
@@ -16,6 +18,35 @@
 #include "ui/window/Usudk0201.h"
 
 namespace quintara::testing {
+
+// Where the puzzles come from: the bank; the bank failing at the fetch; a puzzle one cell short,
+// which the engine refuses when it loads it (and keeps refusing: its error state latches); or a
+// solution with two symbols of its first row swapped, which fails only the solution check.
+enum class Supply { Bank, FetchFails, EngineFails, SolutionClashes };
+
+// The bank's puzzles, failing as `supply` says at the moment of each attempt.
+inline PuzzleSource SwitchableBank(const Supply& supply) {
+    return {&GetPuzzleCount, [&supply](int32_t box_size, char level, int32_t index,
+                                       std::string& puzzle, std::string& solution) {
+                const bool found = supply != Supply::FetchFails &&
+                                   GetPuzzle(box_size, level, index, puzzle, solution);
+                if (found && supply == Supply::EngineFails) {
+                    puzzle.pop_back();
+                }
+                if (found && supply == Supply::SolutionClashes) {
+                    std::swap(solution[0], solution[1]);
+                }
+                return found;
+            }};
+}
+
+inline QStringList Repeated(const QString& text, int times) {
+    QStringList list;
+    for (int i = 0; i < times; ++i) {
+        list.append(text);
+    }
+    return list;
+}
 
 // The real main window, shown offscreen with its news dialog, over the recording services.
 class WindowHarness {
@@ -45,17 +76,33 @@ class WindowHarness {
 
     void Select(int col, int row) { window->sg1->setSelection({col, row, col, row}); }
 
-    // First cell (row-major) whose given is empty, or a given when `given` is true.
-    QPoint FindCell(bool given) const {
+    // First cell (row-major) whose given is empty, or a given when `given` is true; `skip` passes
+    // over that many matching cells first. (-1, -1) when there is none.
+    QPoint FindCell(bool given, int skip = 0) const {
         const int size = window->ActiveBoxSize * window->ActiveBoxSize;
         for (int row = 0; row < size; ++row) {
             for (int col = 0; col < size; ++col) {
-                if ((window->GivenGrid[row][col] != ' ') == given) {
+                if ((window->GivenGrid[row][col] != ' ') == given && skip-- == 0) {
                     return {col, row};
                 }
             }
         }
         return {-1, -1};
+    }
+
+    // Pixels of a cell's inside that are not white, as the screen shows the window now: what
+    // was painted and flushed, not what a fresh rendering would give.
+    int InkOnScreen(QPoint cell) const {
+        const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+        const platform::TRect r = window->sg1->CellRect(cell.x(), cell.y());
+        const QPoint top_left = window->sg1->mapTo(window.get(), QPoint(r.Left, r.Top));
+        int ink = 0;
+        for (int y = 3; y < r.Bottom - r.Top - 3; ++y) {
+            for (int x = 3; x < r.Right - r.Left - 3; ++x) {
+                ink += screen.pixelColor(top_left + QPoint(x, y)) != QColor(Qt::white) ? 1 : 0;
+            }
+        }
+        return ink;
     }
 
     QStringList MenuCaptions() const {

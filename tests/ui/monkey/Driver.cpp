@@ -16,6 +16,7 @@
 #include "engine/Random.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/DrawGrid.h"
+#include "ui/platform/LinkLabel.h"
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/window/Usudk0201.h"

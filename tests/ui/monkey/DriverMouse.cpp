@@ -15,6 +15,7 @@
 #include "Driver.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/DrawGrid.h"
+#include "ui/platform/LinkLabel.h"
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/window/Usudk0201.h"

@@ -160,6 +160,7 @@ class Model {
     void KeyOn(Target target, const Chord& chord);
     void ModifierPresses(const Chord& chord);
     void GridKey(const Chord& chord);
+    void LinkKey(const Chord& chord);
     void ControlActivated(Target target);
     bool Usable(Target target) const;  // visible and enabled, so it can take a click or the focus
 

@@ -126,12 +126,23 @@ void Model::KeyOn(Target target, const Chord& chord) {
     }
     if (target == Target::Grid) {
         GridKey(chord);
+    } else if (target == Target::Link) {
+        LinkKey(chord);
     } else if (IsButton(target) || IsSizeItem(target)) {
         if (chord.key == Qt::Key_Space) {
             space_down_ = target;  // the click comes with the release
         } else if (IsArrow(chord.key)) {
             focus_.reset();  // arrows move among buttons, or among the size items
         }
+    }
+}
+
+// The maker's link opens with Enter or the space bar, unmodified, as a keyboard user expects.
+void Model::LinkKey(const Chord& chord) {
+    const bool opens = chord.key == Qt::Key_Return || chord.key == Qt::Key_Enter ||
+                       chord.key == Qt::Key_Space;
+    if (opens && !(chord.mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+        Out(Output::Kind::Shell, std::string("open ") + links::kMakerSite);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bank's lookup, and the whole proof of the stored bank (every invariant of every entry).
 
 #include <benchmark/benchmark.h>

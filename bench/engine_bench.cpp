@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's share of one new game, per box size: load, disguise, validate, export.
 #include <benchmark/benchmark.h>
 

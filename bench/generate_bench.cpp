@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Generate command end to end on the real main window, offscreen: NewGame with the board's
 // disguise and checks, UpdateState, the context menu and the synchronous repaint of the grid.
 #include <benchmark/benchmark.h>

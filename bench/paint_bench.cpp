@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full repaint of the grid while playing, with the error view on and every cell filled: each
 // cell then paints its symbol and asks all three clash questions.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Consistency queries: validation of the board's own solution, clash queries on a caller's grid,
 // and acceptance of typed symbols.
 #include <algorithm>

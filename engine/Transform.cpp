@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random disguise of a loaded puzzle: lines inside bands and stacks, whole bands and stacks,
 // and the symbols, each moved alike in the puzzle and the solution so the pair stays consistent.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary box sizes, alphabets, puzzle and solution strings and reorder arguments through
 // the board: construction, reloading, the disguise, the checks, the exports and the clash queries.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -8,7 +9,9 @@ namespace quintara {
 // The process-wide language setting: "IT" or "EN". Texts are Italian exactly when it equals "IT".
 inline std::string Language = "IT";
 
-inline bool IsItalian() { return Language == "IT"; }
+inline bool IsItalian() {
+    return Language == "IT";
+}
 
 // Picks the text of the current language; the sources are UTF-8.
 inline QString Pick(const char* italian, const char* english) {

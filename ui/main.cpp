@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quintara: the main window, which creates the news dialog after itself, then the event loop.
 #include <QApplication>
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated file, do not edit: rebuilt by `./quintara bank`
 // (tools/bankgen --out bank/tables --seed 20261209).
 // Table 3M: 100 entries, each the puzzle half then the solution half.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated file, do not edit: rebuilt by `./quintara bank`
 // (tools/bankgen --out bank/tables --seed 20261209).
 // Table 5E: 25 entries, each the puzzle half then the solution half.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proof of the stored bank: every invariant for every entry, read back through the lookup.
 
 #include <gtest/gtest.h>

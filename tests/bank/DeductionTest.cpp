@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grader's techniques on hand-made 9x9 positions whose effect can be worked out by hand.
 
 #include "tools/bankgen/Deduction.h"

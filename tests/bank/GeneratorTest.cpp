@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The builder's pieces: generation per level, symmetry and repeat detection, the audit's own
 // ability to find faults, and the generated source text.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The build's switches, at configure time: without BUILD_TESTING neither GoogleTest nor Google
 # Benchmark is looked for and no test or benchmark is defined; with it, GoogleTest is required;
 # the fuzz target asked of GCC stops configuring with a message that names Clang.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A throw-away desktop for the end-to-end run: a virtual X server, a session bus with the
 accessibility bus and registry on it, and optionally weston nested in the X server. Every process
 started here is stopped by close(), in reverse order."""

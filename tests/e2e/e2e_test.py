@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end run of the real game on a virtual X server (Xvfb) and on Wayland (weston nested in
 the X server): input by xdotool as a player gives it, checks by reading the accessibility tree
 over AT-SPI as a screen reader does. Fails on any unexpected name, on any output of the game

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader learns of the game over AT-SPI: the accessible tree of its process, the
 board's table read cell by cell, the dialogs it opens, and the focus and name-change events it
 sends. Import after the session bus is set in the environment."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that a Linux desktop would list the game:
 # the program, its menu entry (accepted by desktop-file-validate), its icon in the hicolor theme,
 # its AppStream metainfo (appstreamcli: no error, no warning, alone and in the installed tree) and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that `./quintara package` builds: its name, control fields and
 # dependencies, its exact contents, lintian (any error fails; warnings are listed), and an
 # install and removal with dpkg in a throw-away root. Ends with "N passed, M failed".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/bankgen/TableWriter.h"
 
 #include <fstream>
@@ -41,6 +42,7 @@ std::string TableSource(const BuiltTable& table, uint64_t seed) {
     const TableRules& rules = table.rules;
     const int side = rules.box * rules.box;
     std::string out;
+    out += "// SPDX-License-Identifier: GPL-3.0-or-later\n";
     out += "// Generated file, do not edit: rebuilt by `./quintara bank`\n";
     out += "// (tools/bankgen --out bank/tables --seed " + std::to_string(seed) + ").\n";
     out += "// Table " + rules.Name() + ": " + std::to_string(table.entries.size()) +

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bankgen --out DIR [--seed N]: builds the nine puzzle tables from the seed, proves every entry
 // and writes the table sources into DIR.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game window offscreen in each game state to PNG files, for the README and for
 // looking at the window without a display. Run with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessibility factory for our widgets and the grid's two notifications.
 #include "ui/platform/Accessibility.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Action-to-button binding with the Windows framework's caption rule.
 #include "ui/platform/Actions.h"
 

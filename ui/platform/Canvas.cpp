@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-style canvas over QPainter, and the cache of fonts and shaped texts behind it.
 #include "ui/platform/Canvas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The digital clock showing local time plus an offset.
 #include "ui/platform/DigitalClock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn grid: geometry, the thin separators, the current cell and the events it reports.
 #include "ui/platform/DrawGrid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn grid and its cells as a screen reader sees them.
 #include "ui/platform/GridAccessible.h"
 

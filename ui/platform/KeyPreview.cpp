@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key preview through an application-wide event filter.
 #include "ui/platform/KeyPreview.h"
 

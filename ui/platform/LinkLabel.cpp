@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: mouse, keyboard and the focus frame a keyboard user needs to see.
 #include "ui/platform/LinkLabel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Context menu with tagged items and a switchable right-click opening.
 #include "ui/platform/PopupMenu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt implementation of the operating-system services.
 #include "ui/platform/QtServices.h"
 
@@ -19,8 +20,8 @@ QWidget* ActiveOwner() {
 }  // namespace
 
 void QtServices::ShowMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
-                    QMessageBox::Ok, ActiveOwner());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    ActiveOwner());
     box.exec();
 }
 

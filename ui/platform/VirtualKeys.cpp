@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Translation of Qt key events into the virtual-key codes of the window code.
 #include "ui/platform/VirtualKeys.h"
 

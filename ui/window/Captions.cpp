@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's texts in the language of the moment.
 #include <QAction>
 #include <QCheckBox>

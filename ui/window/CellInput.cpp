@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's input on the grid: mouse, keys and the context menu of each state.
 #include <QAction>
 #include <QCheckBox>

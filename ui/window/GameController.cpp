@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game at a time: generation with retries, play and quit, the two views, the hint, erasing
 // entries and the completion test.
 #include <QAction>

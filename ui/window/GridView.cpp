@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's painting, cell by cell, and the layout of window and grid for a box size.
 #include <QCheckBox>
 

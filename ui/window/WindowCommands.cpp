@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start and close of the window, the controls of each game state, the function keys and the two
 // check boxes of the game panel.
 #include <QAction>

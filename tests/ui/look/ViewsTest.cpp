@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each view paints in the cells, and where a symbol stands in its cell.
 #include <QPushButton>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's checks: the controls, the clock, the grid and its layout, the three character
 // grids, the context menu, the keyboard focus and everything the game said.
 #include "Checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash reports that survive the crash: the line is written ahead, and the handler only writes it
 // out with write(2), which is safe in a signal handler.
 #include "Crash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's hands: real key presses and clicks on the offscreen window, the same inputs told to
 // the model.
 #include "Driver.h"

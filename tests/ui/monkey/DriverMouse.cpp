@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's hands on the mouse: clicks on what lies under a point, and the context menu worked
 // while it is open.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's event stream: weighted toward play, drawn from its own generator so that a seed
 // gives the same events everywhere.
 #include "Events.h"

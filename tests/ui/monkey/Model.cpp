@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's model of the game: names, the state's controls, the context menu and what the game
 // said. The inputs are in ModelInput.cpp, the commands and entries in ModelGame.cpp.
 #include "Model.h"

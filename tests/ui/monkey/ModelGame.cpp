@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's model of the game: the commands and their transitions, the entries, the completion
 // test and the puzzle the window drew.
 #include <algorithm>

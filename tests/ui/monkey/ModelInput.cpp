@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's model of the game: what keys and clicks do, and where the keyboard focus goes.
 #include <algorithm>
 
@@ -139,8 +140,8 @@ void Model::KeyOn(Target target, const Chord& chord) {
 
 // The maker's link opens with Enter or the space bar, unmodified, as a keyboard user expects.
 void Model::LinkKey(const Chord& chord) {
-    const bool opens = chord.key == Qt::Key_Return || chord.key == Qt::Key_Enter ||
-                       chord.key == Qt::Key_Space;
+    const bool opens =
+        chord.key == Qt::Key_Return || chord.key == Qt::Key_Enter || chord.key == Qt::Key_Space;
     if (opens && !(chord.mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
         Out(Output::Kind::Shell, std::string("open ") + links::kMakerSite);
     }

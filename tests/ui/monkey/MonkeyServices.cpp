@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's operating system: recorded outputs, seeded answers, the real news dialog worked
 // by mouse and keyboard.
 #include "MonkeyServices.h"

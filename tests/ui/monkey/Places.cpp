@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places of events: whole prefixes, and the "3,17,40-52" form of the command line.
 #include "Places.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's warnings, caught for the monkey.
 #include "QtWarnings.h"
 

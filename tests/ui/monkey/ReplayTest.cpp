@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What replaying and shrinking a failure rely on: a seed's events are always the same and a short
 // stream is the start of a long one; the reducer finds the events that fail together; places
 // survive the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The game as its definition gives it, for the monkey's model: alphabets, layout, the state table,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs of the monkey: one seed on one window, the checks after each event, and shrinking.
 #include "Runner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The supervising process: one worker for the run, fresh workers to shrink a crash.
 #include "Supervisor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's summary of what it reached.
 #include "Tally.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintara_monkey: seeded random play on the real window, checked against a model of the game.
 // Without --worker it supervises a worker process that plays (see Supervisor.h).
 #include <malloc.h>

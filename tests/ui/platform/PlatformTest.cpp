@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform layer's own rules: action-bound buttons, the drawn grid's geometry and states,
 // the canvas, the clock, the popup menu and the radio group. Keys: VirtualKeysTest.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt key events to virtual-key codes on each platform path, and the key preview that hands them
 // to the window before its controls.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns of the real window through Qt's accessibility interfaces: the
 // board as a table of named cells in every view, the current cell as the focused child, the
 // maker's link and the window itself. (The events a screen reader listens to are checked over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's texts in English and Italian, as the player reads them.
 #include <QLabel>
 #include <functional>

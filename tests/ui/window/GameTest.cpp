@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller: hint, quit, erasing entries, completion with a controlled clock, and the
 // player's entries by key.
 #include <QTimeZone>

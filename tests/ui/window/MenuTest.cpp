@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's context menu in each state, its items on the current cell, and the mouse.
 #include <QApplication>
 #include <QElapsedTimer>

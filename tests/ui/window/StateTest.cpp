@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game states: the controls of each state, the command transitions, the function keys and the
 // rules of Generate.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command from every game state, checked against the state table written out below: the
 // state it leads to, what else the player gets (a message, a question, a dialog, a help page, or
 // the key going on to the grid), and the controls, captions, menu and grid view of the state it

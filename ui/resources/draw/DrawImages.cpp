@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's bitmaps into the folder given on the command line. The application icon follows
 // quintara.svg shape for shape, so the bitmaps and the scalable icon look the same.
 #include <QCoreApplication>

@@ -191,7 +191,7 @@ int Worker::Soak() {
     SettleMemory();
     const Memory start = Memory::Read();
     const std::string how_long =
-        options_.minutes > 0 ? "for " + std::to_string(options_.minutes) + " minutes"
+        options_.minutes > 0 ? "for " + QString::number(options_.minutes).toStdString() + " minutes"
                              : std::string("until stopped (Ctrl-C stops after the current seed)");
     std::printf(
         "monkey: soak %s, %zu events a seed, the pixmap cache off; resident memory at start %s\n",

@@ -73,7 +73,7 @@ class GameTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void hintOnEmptyCellsOnly() {
+    void hintOnEveryCellButGivens() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
         h.Generate();

@@ -273,6 +273,27 @@ Target Driver::FocusedTarget() const {
     return Classify(QApplication::focusWidget());
 }
 
+std::array<Driver::Control, 15> Driver::Controls() const {
+    const TfrmSudoku& w = *window_;
+    return {{
+        {Aim::Generate, Target::Generate, w.btnGenera},
+        {Aim::SizeItem0, Target::Size0, w.cbg1->Button(0)},
+        {Aim::SizeItem1, Target::Size1, w.cbg1->Button(1)},
+        {Aim::SizeItem2, Target::Size2, w.cbg1->Button(2)},
+        {Aim::Play, Target::Play, w.btnPlay},
+        {Aim::Toggle, Target::Toggle, w.btnToggleView},
+        {Aim::Print, Target::Inert, w.btnPrint},  // hidden for good: never under a click
+        {Aim::Hint, Target::Hint, w.cxButton1},
+        {Aim::HideTimer, Target::HideTimer, w.cbxHideTimer},
+        {Aim::ErrorView, Target::ErrorView, w.cbxControllo},
+        {Aim::FontPlus, Target::FontPlus, w.btnFontPiu},
+        {Aim::FontMinus, Target::FontMinus, w.btnFontMeno},
+        {Aim::Help, Target::Help, w.btnHelp},
+        {Aim::Link, Target::Link, w.cxHyperLinkEdit2},
+        {Aim::Clock, Target::Inert, w.Clock1},
+    }};
+}
+
 Target Driver::Classify(const QWidget* widget) const {
     const TfrmSudoku& w = *window_;
     if (widget == nullptr) {
@@ -290,25 +311,9 @@ Target Driver::Classify(const QWidget* widget) const {
     if (widget == w.sg1Scroller || widget == w.sg1Scroller->viewport()) {
         return Target::GridArea;
     }
-    const std::array<std::pair<const QWidget*, Target>, 14> known = {{
-        {w.btnGenera, Target::Generate},
-        {w.cbg1->Button(0), Target::Size0},
-        {w.cbg1->Button(1), Target::Size1},
-        {w.cbg1->Button(2), Target::Size2},
-        {w.btnPlay, Target::Play},
-        {w.btnToggleView, Target::Toggle},
-        {w.cxButton1, Target::Hint},
-        {w.cbxHideTimer, Target::HideTimer},
-        {w.cbxControllo, Target::ErrorView},
-        {w.btnFontPiu, Target::FontPlus},
-        {w.btnFontMeno, Target::FontMinus},
-        {w.btnHelp, Target::Help},
-        {w.cxHyperLinkEdit2, Target::Link},
-        {w.btnPrint, Target::Inert},  // hidden for good: never under a click
-    }};
-    for (const auto& [known_widget, target] : known) {
-        if (widget == known_widget) {
-            return target;
+    for (const Control& control : Controls()) {
+        if (control.widget == widget) {
+            return control.target;
         }
     }
     return Target::Inert;

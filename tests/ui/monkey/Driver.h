@@ -71,6 +71,14 @@ class Driver {
     // A cell's centre by the model's geometry, in the grid's and in the window's coordinates.
     QPoint CellCentreInGrid(Cell cell) const;
     QPoint CellCentre(Cell cell) const;
+    // Each control the events aim at, with the target the model knows it by and its widget:
+    // the one table both for aiming a click and for naming what a click or the focus landed on.
+    struct Control {
+        Aim aim;
+        Target target;
+        QWidget* widget;
+    };
+    std::array<Control, 15> Controls() const;
     QWidget* AimedWidget(Aim aim) const;
     std::optional<Cell> CellAt(QPoint at) const;
     struct Hit {

@@ -24,39 +24,12 @@
 namespace quintara::monkey {
 
 QWidget* Driver::AimedWidget(Aim aim) const {
-    TfrmSudoku& w = *window_;
-    switch (aim) {
-        case Aim::Generate:
-            return w.btnGenera;
-        case Aim::SizeItem0:
-        case Aim::SizeItem1:
-        case Aim::SizeItem2:
-            return w.cbg1->Button(static_cast<int>(aim) - static_cast<int>(Aim::SizeItem0));
-        case Aim::Play:
-            return w.btnPlay;
-        case Aim::Toggle:
-            return w.btnToggleView;
-        case Aim::Print:
-            return w.btnPrint;
-        case Aim::Hint:
-            return w.cxButton1;
-        case Aim::HideTimer:
-            return w.cbxHideTimer;
-        case Aim::ErrorView:
-            return w.cbxControllo;
-        case Aim::FontPlus:
-            return w.btnFontPiu;
-        case Aim::FontMinus:
-            return w.btnFontMeno;
-        case Aim::Help:
-            return w.btnHelp;
-        case Aim::Link:
-            return w.cxHyperLinkEdit2;
-        case Aim::Clock:
-            return w.Clock1;
-        default:
-            return w.Panel1;
+    for (const Control& control : Controls()) {
+        if (control.aim == aim) {
+            return control.widget;
+        }
     }
+    return window_->Panel1;  // the title band
 }
 
 QPoint Driver::CellCentreInGrid(Cell cell) const {

@@ -51,8 +51,13 @@ class AppIconEngine : public QIconEngine {
 
 }  // namespace
 
+// The icon, the window and the news dialog each ask; the resources are registered once.
 void InitResources() {
-    InitQuintaraResources();
+    static const bool registered = [] {
+        InitQuintaraResources();
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 QIcon AppIcon() {

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 
-#include "tests/ui/support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/window/Usudk0201.h"
@@ -26,7 +26,7 @@ void FillWithEntries(TfrmSudoku& window) {
 
 void BM_RepaintPlayingGrid(benchmark::State& state) {
     const int box_size = static_cast<int>(state.range(0));
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmSudoku window(services);
     window.show();
     window.cbg1->setItemIndex(box_size - 3);

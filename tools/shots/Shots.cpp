@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "tests/ui/support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/RadioGroup.h"
@@ -92,7 +92,7 @@ class Scene {
         return window.grab().toImage();
     }
 
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmSudoku window{services};
     TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };

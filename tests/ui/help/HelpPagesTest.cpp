@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "support/LanguageScope.h"
-#include "support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
 
@@ -45,7 +45,7 @@ void HelpPagesTest::opensThePageOfEachState() {
     QFETCH(QString, language);
     QFETCH(QString, address);
     const LanguageScope scope(language.toLatin1().constData());
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     QWidget owner;
 
     showHelp(static_cast<uint8_t>(state), services, &owner);
@@ -60,7 +60,7 @@ void HelpPagesTest::opensThePageOfEachState() {
 void HelpPagesTest::stateThreeDoesNothing() {
     for (const char* language : {"IT", "EN"}) {
         const LanguageScope scope(language);
-        testing::RecordingServices services;
+        platform::RecordingServices services;
         showHelp(3, services, nullptr);
         QVERIFY(services.shell_calls.isEmpty());
         QVERIFY(services.messages.isEmpty());
@@ -86,7 +86,7 @@ void HelpPagesTest::unknownStatesShowTheInternalError() {
     QFETCH(QString, language);
     QFETCH(QString, message);
     const LanguageScope scope(language.toLatin1().constData());
-    testing::RecordingServices services;
+    platform::RecordingServices services;
 
     showHelp(static_cast<uint8_t>(state), services, nullptr);
 

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
 
 namespace quintara {
@@ -22,7 +22,7 @@ class NewsDialogTest : public QObject {
 };
 
 void NewsDialogTest::looksAsDefined() {
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmShowUpgrade dialog(services);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -59,7 +59,7 @@ void NewsDialogTest::looksAsDefined() {
 }
 
 void NewsDialogTest::showNewsShowsTheMessageModally() {
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmShowUpgrade dialog(services);
     const QString notice = QString::fromLatin1(kPrintNotice);
     QString shown;
@@ -84,7 +84,7 @@ void NewsDialogTest::showNewsShowsTheMessageModally() {
 }
 
 void NewsDialogTest::newsButtonOpensTheNewsPageAndStaysOpen() {
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmShowUpgrade dialog(services);
     bool stillOpen = false;
     services.on_modal = [&](QDialog& shown) {
@@ -110,7 +110,7 @@ void NewsDialogTest::newsButtonOpensTheNewsPageAndStaysOpen() {
 }
 
 void NewsDialogTest::chiudiClosesWithCancel() {
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmShowUpgrade dialog(services);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -123,7 +123,7 @@ void NewsDialogTest::chiudiClosesWithCancel() {
 }
 
 void NewsDialogTest::enterPressesChiudiWhereverTheFocusIs() {
-    testing::RecordingServices services;
+    platform::RecordingServices services;
     TfrmShowUpgrade dialog(services);
     for (QPushButton* focused : {dialog.btnClose, dialog.btnPuzzleDepotNews}) {
         dialog.show();

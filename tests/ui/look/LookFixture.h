@@ -7,7 +7,7 @@
 #include <QTest>
 #include <functional>
 
-#include "support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/RadioGroup.h"
@@ -64,7 +64,7 @@ class LookedAtGame {
         QTest::mouseClick(window.sg1, Qt::LeftButton, {}, Cell(col, row).center());
     }
 
-    RecordingServices services;
+    platform::RecordingServices services;
     TfrmSudoku window;
     TfrmShowUpgrade& news = *window.frmShowUpgrade;
 };

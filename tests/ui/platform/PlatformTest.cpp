@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/platform/Actions.h"
 #include "ui/platform/Canvas.h"
 #include "ui/platform/DigitalClock.h"
@@ -300,7 +300,7 @@ class PlatformTest : public QObject {
     }
 
     void clockShowsTimePlusOffset() {
-        quintara::testing::RecordingServices services;
+        quintara::platform::RecordingServices services;
         services.now = QDateTime(QDate(2026, 3, 14), QTime(0, 0, 10));
         TDigitalClock clock(services);
         QCOMPARE(clock.TimeText(), QStringLiteral("00:00:10"));
@@ -322,7 +322,7 @@ class PlatformTest : public QObject {
         if (!rome.isValid()) {
             QSKIP("no time zone data");
         }
-        quintara::testing::RecordingServices services;
+        quintara::platform::RecordingServices services;
         TDigitalClock clock(services);
         clock.TimeOffset.Hours = -10;
         for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
@@ -333,7 +333,7 @@ class PlatformTest : public QObject {
 
     // Silver digits with a dark edge on the panel behind, which shows through between them.
     void clockDigitsAreSilverOnADarkEdge() {
-        quintara::testing::RecordingServices services;
+        quintara::platform::RecordingServices services;
         services.now = QDateTime(QDate(2026, 3, 14), QTime(18, 48, 8));
         const QColor panel(0xF0, 0xF0, 0xF0);
         QWidget behind;

@@ -10,7 +10,7 @@
 
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
-#include "support/RecordingServices.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DrawGrid.h"
@@ -114,7 +114,7 @@ class WindowHarness {
         return captions;
     }
 
-    RecordingServices services;
+    platform::RecordingServices services;
     std::unique_ptr<TfrmSudoku> window;
     TfrmShowUpgrade* news = nullptr;
 };

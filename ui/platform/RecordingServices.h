@@ -9,12 +9,13 @@
 
 #include "ui/platform/Services.h"
 
-namespace quintara::testing {
+namespace quintara::platform {
 
-// Test double for the operating system: records every text the window shows, answers its
-// questions from a queue, runs hooks where a message box, a question or a modal dialog would be
-// open, and tells the time the test sets.
-class RecordingServices : public platform::Services {
+// Stand-in for the operating system where no person answers (tests, the picture tool, the
+// benchmarks): records every text the window shows, answers its questions from a queue, runs
+// hooks where a message box, a question or a modal dialog would be open, and tells the time its
+// owner sets.
+class RecordingServices : public Services {
   public:
     struct ShellCall {
         QWidget* owner;
@@ -29,15 +30,15 @@ class RecordingServices : public platform::Services {
         }
     }
 
-    platform::DialogAnswer MessageDlg(const QString& text) override {
+    DialogAnswer MessageDlg(const QString& text) override {
         questions.append(text);
         if (while_box_open) {
             while_box_open();
         }
         if (answers.empty()) {
-            return platform::DialogAnswer::Cancel;
+            return DialogAnswer::Cancel;
         }
-        const platform::DialogAnswer answer = answers.front();
+        const DialogAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -55,7 +56,7 @@ class RecordingServices : public platform::Services {
 
     QStringList messages;
     QStringList questions;
-    std::deque<platform::DialogAnswer> answers;  // empty: every question is answered Cancel
+    std::deque<DialogAnswer> answers;  // empty: every question is answered Cancel
     QList<QDialog*> modal_dialogs;
     std::function<void()> while_box_open;   // runs while a message box or question would be open
     std::function<int(QDialog&)> on_modal;  // runs while a dialog would be open
@@ -63,4 +64,4 @@ class RecordingServices : public platform::Services {
     QDateTime now{QDate(2026, 3, 14), QTime(10, 0, 0)};
 };
 
-}  // namespace quintara::testing
+}  // namespace quintara::platform

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 
-#include "ui/platform/RecordingServices.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/RadioGroup.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara {

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/RadioGroup.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara {

@@ -3,9 +3,9 @@
 #include <QWidget>
 
 #include "support/LanguageScope.h"
-#include "ui/platform/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
+#include "ui/platform/RecordingServices.h"
 
 namespace quintara {
 

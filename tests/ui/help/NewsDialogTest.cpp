@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
+#include "ui/platform/RecordingServices.h"
 
 namespace quintara {
 

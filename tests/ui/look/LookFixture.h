@@ -7,10 +7,10 @@
 #include <QTest>
 #include <functional>
 
-#include "ui/platform/RecordingServices.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/RadioGroup.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara::testing {

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/platform/RecordingServices.h"
 #include "ui/platform/Actions.h"
 #include "ui/platform/Canvas.h"
 #include "ui/platform/DigitalClock.h"
@@ -25,6 +24,7 @@
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/QtServices.h"
 #include "ui/platform/RadioGroup.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/platform/VirtualKeys.h"
 
 using namespace quintara::platform;

@@ -10,12 +10,12 @@
 
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
-#include "ui/platform/RecordingServices.h"
 #include "ui/Language.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
+#include "ui/platform/RecordingServices.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara::testing {

@@ -2,6 +2,7 @@
 // The drawn grid: geometry, the thin separators, the current cell and the events it reports.
 #include "ui/platform/DrawGrid.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -96,7 +97,41 @@ void TDrawGrid::MoveCurrentCell(int col, int row) {
 void TDrawGrid::CellChanged(int col, int row) {
     if (col >= 0 && row >= 0 && col < col_count_ && row < row_count_) {
         NotifyCellChanged(this, col, row);
+        if (col == col_ && row == row_) {
+            AnnounceCurrentCell();
+        }
     }
+}
+
+void TDrawGrid::AnnounceCurrentCell() {
+    Announce(QString());
+}
+
+void TDrawGrid::Announce(const QString& text) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    announcement_ = text;
+    if (hasFocus()) {
+        SpeakLater();
+    }
+}
+
+void TDrawGrid::SpeakLater() {
+    QMetaObject::invokeMethod(
+        this, [this] { SpeakPending(); }, Qt::QueuedConnection);
+}
+
+void TDrawGrid::SpeakPending() {
+    if (!announcement_ || !hasFocus()) {
+        return;
+    }
+    if (announcement_->isEmpty()) {
+        SpeakCurrentCell(this);
+    } else {
+        SpeakMessage(this, *announcement_);
+    }
+    announcement_.reset();
 }
 
 void TDrawGrid::MouseToCell(int x, int y, int& col, int& row) const {
@@ -232,7 +267,8 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (OnKeyDown) {
+    // A screen reader's user presses these for the reader: the game takes no notice of them.
+    if (OnKeyDown && !IsScreenReaderKey(key)) {
         OnKeyDown(this, key, ShiftStateOf(event->modifiers()));
     }
     MoveByKey(key);
@@ -268,8 +304,18 @@ QRect TDrawGrid::CellArea(int col, int row) const {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
     update(CellArea(col_, row_));
     QWidget::focusInEvent(event);
-    // After Qt's own focus notice for the grid, so the current cell is heard last.
-    NotifyCellFocused(this, col_, row_);
+    // Qt tells of the grid's focus only after this event, which would leave a screen reader on
+    // the table; the current cell is focused after that, and then what waited is spoken. So
+    // after a new game, a dialog or the context menu the player hears where they are.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) {
+                NotifyCellFocused(this, col_, row_);
+                SpeakPending();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {

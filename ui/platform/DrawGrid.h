@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "ui/platform/Canvas.h"
 #include "ui/platform/VirtualKeys.h"
@@ -86,9 +87,17 @@ class TDrawGrid : public QWidget {
     TRect CellRect(int col, int row) const;
 
     void Repaint() { repaint(); }
-    // The content of a cell changed: tells assistive technology (repainting is the caller's).
-    void CellChanged(int col, int row);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+    // What the grid tells a screen reader; all of it costs nothing while none listens. What is
+    // spoken waits for the event loop, behind Qt's own notices, and, while the grid lacks the
+    // focus (a dialog holds it), for the grid to take it back. Repainting stays the caller's.
+    // The content of a cell changed (an entry, an emptied cell); the current cell is spoken.
+    void CellChanged(int col, int row);
+    // The current cell is spoken as it stands: a key refused on a given, say.
+    void AnnounceCurrentCell();
+    // A message is spoken on the current cell, without moving the focus.
+    void Announce(const QString& text);
 
     // Only valid inside OnDrawCell.
     TCanvas& Canvas() { return *canvas_; }
@@ -126,6 +135,8 @@ class TDrawGrid : public QWidget {
     void MoveByKey(TVirtualKey key);
     void DrawSeparators(QPainter& painter, const QRect& area) const;
     TGridDrawState DrawStateOf(int col, int row) const;
+    void SpeakLater();
+    void SpeakPending();
 
     int row_count_ = 5;
     int col_count_ = 5;
@@ -140,6 +151,8 @@ class TDrawGrid : public QWidget {
     TCanvas* canvas_ = nullptr;
     // Fonts and shaped symbols outlive a repaint: every cell draws from the same few.
     TTextCache text_cache_;
+    // What waits to be spoken: a message, or an empty text for the current cell's name.
+    std::optional<QString> announcement_;
 };
 
 }  // namespace quintara::platform

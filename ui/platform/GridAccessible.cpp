@@ -16,6 +16,22 @@ TDrawGridAccessible::~TDrawGridAccessible() {
     for (const auto& [place, id] : cells_) {
         QAccessible::deleteAccessibleInterface(id);
     }
+    if (retired_) {
+        QAccessible::deleteAccessibleInterface(*retired_);
+    }
+}
+
+void TDrawGridAccessible::RenewCell(int col, int row) {
+    const auto found = cells_.find({col, row});
+    if (found == cells_.end()) {
+        return;
+    }
+    if (retired_) {
+        QAccessible::deleteAccessibleInterface(*retired_);
+    }
+    retired_ = found->second;
+    static_cast<TGridCellAccessible*>(QAccessible::accessibleInterface(*retired_))->Retire();
+    cells_.erase(found);
 }
 
 TDrawGrid* TDrawGridAccessible::grid() const {
@@ -95,7 +111,7 @@ TGridCellAccessible::TGridCellAccessible(TDrawGrid* grid, int col, int row)
     : grid_(grid), col_(col), row_(row) {}
 
 bool TGridCellAccessible::isValid() const {
-    return grid_ != nullptr && col_ < grid_->ColCount() && row_ < grid_->RowCount();
+    return grid_ != nullptr && !retired_ && col_ < grid_->ColCount() && row_ < grid_->RowCount();
 }
 
 QWindow* TGridCellAccessible::window() const {

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace quintara::platform {
@@ -13,6 +14,8 @@ class TDrawGrid;
 // The drawn grid as a table: rows, columns and one cell interface per cell, made when first
 // asked for and kept until the grid goes. Cells are kept by place, so a grid that changes its
 // size keeps the cells that are still inside it; the others report themselves invalid.
+// A cell can be renewed: the next ask makes a new interface for its place, which a screen
+// reader takes for a new object, and so speaks when it is focused.
 class TDrawGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit TDrawGridAccessible(TDrawGrid* grid);
@@ -48,6 +51,10 @@ class TDrawGridAccessible : public QAccessibleWidget, public QAccessibleTableInt
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+    // The cell's present interface is retired: it reports itself invalid, unlike the new one,
+    // and is kept, since a screen reader may still stand on it, until the next renewal.
+    void RenewCell(int col, int row);
+
   protected:
     ~TDrawGridAccessible() override;
 
@@ -56,6 +63,7 @@ class TDrawGridAccessible : public QAccessibleWidget, public QAccessibleTableInt
 
     // (column, row) -> the cell's id in Qt's accessibility cache, which owns the cell.
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
+    std::optional<QAccessible::Id> retired_;
 };
 
 // One cell of the grid: its place, what it holds (the grid's OnCellText), its rectangle on
@@ -90,12 +98,16 @@ class TGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
+    // From now on the cell reports itself invalid; its place has a new interface.
+    void Retire() { retired_ = true; }
+
   private:
     bool IsCurrent() const;
 
     QPointer<TDrawGrid> grid_;
     int col_;
     int row_;
+    bool retired_ = false;
 };
 
 }  // namespace quintara::platform

@@ -38,7 +38,11 @@ bool CharacterOfKey(TVirtualKey key, char& ch) {
 // symbol of the board.
 void TfrmSudoku::TryEnter(char ch) {
     const platform::TGridRect cell = sg1->Selection();
-    if (GivenGrid[cell.Top][cell.Left] != ' ' || (ch != ' ' && !Board->IsSymbol(ch))) {
+    if (GivenGrid[cell.Top][cell.Left] != ' ') {
+        sg1->AnnounceCurrentCell();  // refused: a screen reader tells the given that stays
+        return;
+    }
+    if (ch != ' ' && !Board->IsSymbol(ch)) {
         return;
     }
     PlayGrid[cell.Top][cell.Left] = ch;

@@ -10,6 +10,7 @@
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/platform/Services.h"
+#include "ui/window/Announcements.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara {
@@ -112,6 +113,9 @@ void TfrmSudoku::ActGeneraExecute(QObject* /*Sender*/) {
     if (ActPrint->isEnabled()) {
         ActGenera->setText(Pick("Rigenera [F10]", "Generate [F10]"));
     }
+    if (GameState == gsPuzzle) {
+        sg1->Announce(announcements::NewPuzzle(ActiveBoxSize * ActiveBoxSize));
+    }
 }
 
 void TfrmSudoku::ActPlayExecute(QObject* /*Sender*/) {
@@ -122,6 +126,7 @@ void TfrmSudoku::ActPlayExecute(QObject* /*Sender*/) {
             GameState = gsPuzzle;
             ClearEntries();
             UpdateState();
+            sg1->Announce(announcements::GameQuit());
         } else {
             FocusGridIfVisible();
         }
@@ -137,6 +142,7 @@ void TfrmSudoku::ActPlayExecute(QObject* /*Sender*/) {
     Clock1->TimeOffset.Minutes = -start.minute();
     Clock1->TimeOffset.Seconds = -start.second();
     Clock1->Refresh();
+    sg1->Announce(announcements::PlayStarted());
 }
 
 void TfrmSudoku::ActToggleViewExecute(QObject* /*Sender*/) {
@@ -157,6 +163,7 @@ void TfrmSudoku::ActToggleViewExecute(QObject* /*Sender*/) {
             return;
     }
     UpdateState();
+    sg1->Announce(announcements::ViewShown(GameState));
 }
 
 void TfrmSudoku::ActSuggerisciExecute(QObject* /*Sender*/) {

@@ -17,6 +17,7 @@
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/platform/Services.h"
+#include "ui/window/Announcements.h"
 #include "ui/window/Usudk0201.h"
 
 namespace quintara {
@@ -212,6 +213,7 @@ void TfrmSudoku::cbxControlloClick() {
     if (GameState == gsPlaying) {
         BuildPopupMenu(gsPlaying);
     }
+    sg1->Announce(announcements::ErrorView(cbxControllo->isChecked()));
 }
 
 void TfrmSudoku::cbxHideTimerClick() {
@@ -219,6 +221,7 @@ void TfrmSudoku::cbxHideTimerClick() {
     if (GridVisible()) {
         sg1->Repaint();
         sg1->SetFocus();
+        sg1->Announce(announcements::ClockShown(!cbxHideTimer->isChecked()));
     }
 }
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns of the real window through Qt's accessibility interfaces: the
 // board as a table of named cells in every view, the current cell as the focused child, the
-// maker's link and the window itself. (The events a screen reader listens to are checked over
-// AT-SPI on real display servers by tests/e2e: Qt drops them on the offscreen platform.)
+// maker's link and the window itself; and, recorded as Qt hands them to a screen reader, the
+// events that make one speak each change where the player stands.
 #include <QAccessible>
 #include <QLabel>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include "WindowHarness.h"
+#include "ui/platform/DigitalClock.h"
 #include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
@@ -57,12 +61,135 @@ RowWithGiven FindRowWithGiven(const TfrmSudoku& w) {
     return {};
 }
 
+// What a screen reader would be told: focus events, cells' new names and notifications shown,
+// each as "kind: name".
+QStringList heard;
+
+void Record(QAccessibleEvent* event) {
+    QAccessibleInterface* source = event->accessibleInterface();
+    const QAccessible::Role role = source->role();
+    const QString name = source->text(QAccessible::Name);
+    if (event->type() == QAccessible::Focus) {
+        heard.append("focus: " + name);
+    } else if (event->type() == QAccessible::NameChanged && role == QAccessible::Cell) {
+        heard.append("name: " + name);
+    } else if (event->type() == QAccessible::ObjectShow && role == QAccessible::Notification) {
+        heard.append("notification: " + name);
+    }
+}
+
+// As when a screen reader starts or stops listening.
+void SetReaderListening(bool listening) {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
+// What was heard since the last call, once the queued notices have gone out.
+QStringList Heard() {
+    QCoreApplication::processEvents();
+    return std::exchange(heard, {});
+}
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        QAccessible::installUpdateHandler(Record);
+        SetReaderListening(true);
+        QVERIFY(QAccessible::isActive());
+    }
+
+    void eachChangeIsSpokenWhereThePlayerStands() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        h.Generate();
+        h.Play();
+        const QPoint empty = h.FindCell(false);
+        const QPoint given = h.FindCell(true);
+        const QString at_empty = Place(empty.y(), empty.x());
+        h.Select(empty.x(), empty.y());
+        Heard();
+        QAccessibleInterface* before = Board(h)->focusChild();
+        const char right = w.SolutionGrid[empty.y()][empty.x()];
+        h.Key(right);
+        // Focused afresh: a new object, which a screen reader speaks where it passes over a name.
+        QCOMPARE(Heard(), QStringList({"name: " + at_empty + Symbol(right),
+                                       "focus: " + at_empty + Symbol(right)}));
+        QVERIFY(Board(h)->focusChild() != before);
+        QVERIFY(!before->isValid());
+        h.Key(' ');
+        QCOMPARE(Heard(),
+                 QStringList({"name: " + at_empty + "empty", "focus: " + at_empty + "empty"}));
+        h.Select(given.x(), given.y());
+        Heard();
+        h.Key(right == '1' ? '2' : '1');
+        const char shown = w.GivenGrid[given.y()][given.x()];
+        QCOMPARE(Heard(),
+                 QStringList{"focus: " + Place(given.y(), given.x()) + Symbol(shown) + ", given"});
+
+        // Commands are told without moving the focus.
+        h.services.answers = {platform::DialogAnswer::Yes};
+        const QList<std::pair<Qt::Key, QString>> commands = {
+            {Qt::Key_F8, "Error view on"},
+            {Qt::Key_F8, "Error view off"},
+            {Qt::Key_F9, "Clock hidden"},
+            {Qt::Key_F9, "Clock shown"},
+            {Qt::Key_F6, "Solution shown"},
+            {Qt::Key_F6, "Game shown"},
+            {Qt::Key_F5, "Game quit, entries erased"},
+            {Qt::Key_F10, "New puzzle, 9 by 9"},
+            {Qt::Key_F5, "Playing, clock started"}};
+        for (const auto& [key, text] : commands) {
+            h.Key(key);
+            QCOMPARE(Heard(), QStringList{"notification: " + text});
+            QVERIFY(w.sg1->hasFocus());
+        }
+    }
+
+    void currentCellIsFocusedLastWhenTheGridTakesTheFocusBack() {
+        WindowHarness h;
+        h.Generate(2);
+        h.Play();
+        h.Key(Qt::Key_Right);
+        Heard();
+        h.w().btnPlay->setFocus();
+        Heard();
+        h.w().sg1->setFocus(Qt::ActiveWindowFocusReason);
+        const QStringList heard_now = Heard();
+        QCOMPARE(heard_now.size(), 2);
+        QCOMPARE(heard_now.first(), QStringLiteral("focus: Board"));
+        QVERIFY(heard_now.last().startsWith("focus: Row 1, column 2: "));
+    }
+
+    void modifiersAloneDoNotNagWhileAReaderListens() {
+        WindowHarness h;
+        h.Generate();
+        for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta,
+                                  Qt::Key_Super_L, Qt::Key_Insert, Qt::Key_CapsLock}) {
+            h.Key(key);
+        }
+        QCOMPARE(h.services.messages, QStringList());
+        SetReaderListening(false);
+        h.Key(Qt::Key_Shift);
+        SetReaderListening(true);
+        QCOMPARE(h.services.messages.size(), 1);
+    }
+
+    void clockIsReachedByTabAndNamedByItsTime() {
+        WindowHarness h;
+        h.Generate();
+        h.Play();
+        platform::TDigitalClock* clock = h.w().Clock1;
+        for (int tabs = 0; tabs < 40 && !clock->hasFocus(); ++tabs) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(clock->hasFocus());
+        QCOMPARE(QAccessible::queryAccessibleInterface(clock)->text(QAccessible::Name),
+                 "Clock " + clock->TimeText());
+    }
+
     void boardIsATableOfNamedCellsInEverySize() {
         WindowHarness h;
         for (int item = 0; item < 3; ++item) {

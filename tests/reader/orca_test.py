@@ -23,8 +23,9 @@ from datetime import datetime
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from desktop import Desktop, wait_for  # noqa: E402
 
-# "11:49:41.21 - SPEECH OUTPUT: 'Row 3, column 2: 5.'{'established': False}"
-SPOKEN = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)\.?' ?\{'established")
+STAMP = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - (.*)")
+# "SPEECH OUTPUT: 'Row 3, column 2: 5.'{'established': False}"
+SPOKEN = re.compile(r"^SPEECH OUTPUT: '(.*?)\.?' ?\{'established")
 CELL = re.compile(r"Row (\d+), column (\d+): ([^.']*)")
 
 
@@ -33,7 +34,7 @@ class Orca:
     (seconds since midnight, text)."""
 
     def __init__(self, desktop):
-        self.desktop, self.said = desktop, []
+        self.desktop, self.said, self.log = desktop, [], []
         home = desktop.runtime
         config = os.path.join(home, "speechd")
         os.makedirs(os.path.join(config, "modules"))
@@ -65,11 +66,15 @@ class Orca:
                 return
             *lines, pending = (pending + chunk).split(b"\n")
             for line in lines:
-                match = SPOKEN.match(line.decode(errors="replace"))
-                if match:
-                    clock = datetime.strptime(match[1], "%H:%M:%S.%f")
+                text = line.decode(errors="replace")
+                stamp = STAMP.match(text)
+                if stamp:
+                    clock = datetime.strptime(stamp[1], "%H:%M:%S.%f")
                     seconds = clock.hour * 3600 + clock.minute * 60 + clock.second
-                    self.said.append((seconds + clock.microsecond / 1e6, match[2]))
+                    self.log.append((seconds + clock.microsecond / 1e6, stamp[2]))
+                    match = SPOKEN.match(stamp[2])
+                    if match:
+                        self.said.append((self.log[-1][0], match[1]))
 
     def wait(self, pattern, since, seconds=10):
         """The first utterance from index `since` on that matches, as (index, match)."""
@@ -144,14 +149,20 @@ def play(game):
 
 
 def latency(game, moves):
-    """Seconds from each arrow key to Orca's first word of the cell or row it lands on; the
-    moves go back and forth between two places, as (key, what is spoken) pairs."""
-    times = []
+    """For each arrow key, in seconds: from the key to Orca's first word of the cell or row it
+    lands on, and the three legs of that: the key reaching Orca, the game's focus event
+    reaching Orca, and Orca's work until it speaks (which includes the game's answers to its
+    questions). The moves go back and forth between two places, as (key, spoken) pairs."""
+    legs = []
     for press in range(16):
         key, pattern = moves[press % 2]
+        mark = len(game.orca.log)
         sent, spoken = game.says(key, pattern)
-        times.append(spoken - sent)
-    return sorted(times)
+        seen = [t for t, text in game.orca.log[mark:] if text.startswith("HOST_APP:")][0]
+        focus = [t for t, text in game.orca.log[mark:]
+                 if "object:state-changed:focused for [table cell" in text and " (1, " in text]
+        legs.append((spoken - sent, seen - sent, focus[0] - seen, spoken - focus[0]))
+    return legs
 
 
 def measure(desktop, orca, binary):
@@ -166,10 +177,13 @@ def measure(desktop, orca, binary):
                                              ("Left", r"^Row 1, column 1: "))),
                             ("across rows", (("Down", r"^Row 2, column 1: "),
                                              ("Up", r"^Row 1, column 1: ")))):
-            times = latency(game, moves)
-            print("%d x %d, %s: key to speech median %.0f ms, p90 %.0f ms over %d keys"
+            legs = list(zip(*latency(game, moves)))
+            times = sorted(legs[0])
+            print("%d x %d, %s: key to speech median %.0f ms, p90 %.0f ms; medians of its legs: "
+                  "key to Orca %.0f ms, to the game's focus event %.0f ms, to speech %.0f ms"
                   % (side, side, kind, 1000 * statistics.median(times),
-                     1000 * times[int(0.9 * len(times))], len(times)))
+                     1000 * times[int(0.9 * len(times))],
+                     *(1000 * statistics.median(leg) for leg in legs[1:])))
         desktop.stop(game.process)
 
 

@@ -86,6 +86,8 @@ class TDrawGrid : public QWidget {
     TRect CellRect(int col, int row) const;
 
     void Repaint() { repaint(); }
+    // Repaints one cell at once, with the lines around it that its neighbours draw.
+    void RepaintCell(int col, int row);
     // The content of a cell changed: tells assistive technology (repainting is the caller's).
     void CellChanged(int col, int row);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }

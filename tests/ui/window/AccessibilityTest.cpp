@@ -10,6 +10,7 @@
 #include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::WindowHarness;
 
 namespace {
@@ -39,13 +40,13 @@ struct RowWithGiven {
 };
 
 RowWithGiven FindRowWithGiven(const TfrmSudoku& w) {
-    const int size = w.ActiveBoxSize * w.ActiveBoxSize;
+    const int size = w.game().ActiveBoxSize() * w.game().ActiveBoxSize();
     for (int row = 0; row < size; ++row) {
         RowWithGiven found{{-1, -1}, {-1, -1}, {-1, -1}};
         for (int col = 0; col < size; ++col) {
-            QPoint& slot = w.GivenGrid[row][col] != ' ' ? found.given
-                           : found.empty.x() < 0        ? found.empty
-                                                        : found.other;
+            QPoint& slot = w.game().GivenGrid()[row][col] != ' ' ? found.given
+                           : found.empty.x() < 0                 ? found.empty
+                                                                 : found.other;
             if (slot.x() < 0) {
                 slot = {col, row};
             }
@@ -68,7 +69,7 @@ class AccessibilityTest : public QObject {
         for (int item = 0; item < 3; ++item) {
             h.Generate(item);
             const TfrmSudoku& w = h.w();
-            const int size = w.ActiveBoxSize * w.ActiveBoxSize;
+            const int size = w.game().ActiveBoxSize() * w.game().ActiveBoxSize();
             QAccessibleInterface* board = Board(h);
             QCOMPARE(board->role(), QAccessible::Table);
             QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
@@ -77,7 +78,7 @@ class AccessibilityTest : public QObject {
             QCOMPARE(board->childCount(), size * size);
             for (int row = 0; row < size; ++row) {
                 for (int col = 0; col < size; ++col) {
-                    const char given = w.GivenGrid[row][col];
+                    const char given = w.game().GivenGrid()[row][col];
                     const QString expected =
                         given == ' ' ? QStringLiteral("empty") : Symbol(given) + ", given";
                     QCOMPARE(CellName(h, row, col), Place(row, col) + expected);
@@ -101,8 +102,8 @@ class AccessibilityTest : public QObject {
         h.Play();
         const RowWithGiven row = FindRowWithGiven(w);
         QVERIFY(row.other.x() >= 0);
-        const char right = w.SolutionGrid[row.empty.y()][row.empty.x()];
-        const char given = w.GivenGrid[row.given.y()][row.given.x()];
+        const char right = w.game().SolutionGrid()[row.empty.y()][row.empty.x()];
+        const char given = w.game().GivenGrid()[row.given.y()][row.given.x()];
         const QString given_name = Place(row.given.y(), row.given.x()) + Symbol(given) + ", given";
         const auto name_of = [&h](QPoint cell) { return CellName(h, cell.y(), cell.x()); };
 
@@ -114,7 +115,7 @@ class AccessibilityTest : public QObject {
         h.Key(Qt::Key_F6);
         QCOMPARE(name_of(row.empty),
                  Place(row.empty.y(), row.empty.x()) + Symbol(right) + ", solution");
-        const char hidden = w.SolutionGrid[row.other.y()][row.other.x()];
+        const char hidden = w.game().SolutionGrid()[row.other.y()][row.other.x()];
         QCOMPARE(name_of(row.other),
                  Place(row.other.y(), row.other.x()) + Symbol(hidden) + ", solution");
         QCOMPARE(name_of(row.given), given_name);

@@ -34,9 +34,9 @@ void BM_Generate(benchmark::State& state) {
     window.ActGeneraExecute(window.ActGenera);  // lays the grid out for the size once
     for (auto _ : state) {
         window.ActGeneraExecute(window.ActGenera);
-        benchmark::DoNotOptimize(window.GameState);
+        benchmark::DoNotOptimize(window.game().State());
     }
-    if (window.GameState != quintara::gsPuzzle) {
+    if (window.game().State() != quintara::GameState::gsPuzzle) {
         state.SkipWithError("Generate failed");
     }
     state.SetLabel(std::to_string(window.sg1->ColCount()) + " x " +

@@ -56,7 +56,7 @@ class Scene {
         const int side = window.sg1->ColCount();
         for (int row = 0; row < side; ++row) {
             for (int col = 0; col < side; ++col) {
-                if (window.GivenGrid[row][col] == ' ' && n-- == 0) {
+                if (window.game().GivenGrid()[row][col] == ' ' && n-- == 0) {
                     return {col, row};
                 }
             }
@@ -67,8 +67,8 @@ class Scene {
     // The given symbol of a row; a space when the row has none.
     char GivenOfRow(int row) const {
         for (int col = 0; col < window.sg1->ColCount(); ++col) {
-            if (window.GivenGrid[row][col] != ' ') {
-                return window.GivenGrid[row][col];
+            if (window.game().GivenGrid()[row][col] != ' ') {
+                return window.game().GivenGrid()[row][col];
             }
         }
         return ' ';
@@ -114,7 +114,7 @@ QImage PlayWithEntry() {
     scene.Generate(3);
     scene.PlayFor(4 * 60 + 12);
     const QPoint cell = scene.OpenCell(2);
-    scene.Enter(cell, scene.window.SolutionGrid[cell.y()][cell.x()]);
+    scene.Enter(cell, scene.window.game().SolutionGrid()[cell.y()][cell.x()]);
     return scene.Picture();
 }
 
@@ -124,7 +124,7 @@ QImage Clash() {
     scene.PlayFor(9 * 60 + 47);
     scene.window.cbxControllo->setChecked(true);
     const QPoint right = scene.OpenCell(0);
-    scene.Enter(right, scene.window.SolutionGrid[right.y()][right.x()]);
+    scene.Enter(right, scene.window.game().SolutionGrid()[right.y()][right.x()]);
     const auto [wrong, symbol] = scene.ClashingEntry(4);
     scene.Enter(wrong, symbol);
     return scene.Picture();
@@ -143,7 +143,7 @@ QImage Play(int box_size) {
     scene.PlayFor(21 * 60 + 5);
     for (int n = 0; n < 3; ++n) {
         const QPoint cell = scene.OpenCell(n * 7);
-        scene.Enter(cell, scene.window.SolutionGrid[cell.y()][cell.x()]);
+        scene.Enter(cell, scene.window.game().SolutionGrid()[cell.y()][cell.x()]);
     }
     return scene.Picture();
 }

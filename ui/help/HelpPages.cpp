@@ -5,6 +5,7 @@
 
 #include "ui/Language.h"
 #include "ui/Links.h"
+#include "ui/game/GameState.h"
 #include "ui/platform/Services.h"
 
 namespace quintara {
@@ -24,18 +25,17 @@ constexpr std::array<const char*, 3> kEnglishPages = {
 
 // The page of a game state, or -1 when the state has none.
 int PageForState(uint8_t state) {
-    switch (state) {
-        case 0:
+    switch (static_cast<GameState>(state)) {
+        case GameState::gsNone:
             return 0;
-        case 1:
-        case 2:
+        case GameState::gsPuzzle:
+        case GameState::gsSolution:
             return 1;
-        case 4:
-        case 5:
+        case GameState::gsPlaying:
+        case GameState::gsPlayingSolution:
             return 2;
-        default:
-            return -1;
     }
+    return -1;
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ QString HelpAddress(int page) {
 }
 
 void showHelp(uint8_t state, platform::Services& services, QWidget* owner) {
-    constexpr uint8_t kFirstUnknownState = 6;
+    constexpr uint8_t kFirstUnknownState = StateNumber(GameState::gsPlayingSolution) + 1;
     if (state >= kFirstUnknownState) {
         services.ShowMessage(
             Pick("Internal error showHelp001: stato:", "Internal error showHelp001: state:") +

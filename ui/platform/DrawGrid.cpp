@@ -94,6 +94,14 @@ void TDrawGrid::MoveCurrentCell(int col, int row) {
     }
 }
 
+// The area takes the pens that reach past the cell; the neighbours they belong to repaint
+// clipped to it.
+void TDrawGrid::RepaintCell(int col, int row) {
+    if (col >= 0 && row >= 0 && col < col_count_ && row < row_count_) {
+        repaint(CellArea(col, row));
+    }
+}
+
 void TDrawGrid::CellChanged(int col, int row) {
     if (col >= 0 && row >= 0 && col < col_count_ && row < row_count_) {
         NotifyCellChanged(this, col, row);

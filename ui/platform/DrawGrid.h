@@ -87,6 +87,8 @@ class TDrawGrid : public QWidget {
     TRect CellRect(int col, int row) const;
 
     void Repaint() { repaint(); }
+    // Repaints one cell at once, with the lines around it that its neighbours draw.
+    void RepaintCell(int col, int row);
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
 
     // What the grid tells a screen reader; all of it costs nothing while none listens. What is

@@ -3,26 +3,41 @@
 #include "ui/window/Announcements.h"
 
 #include "ui/Language.h"
-#include "ui/window/Usudk0201.h"
 
 namespace quintara::announcements {
 
-QString NewPuzzle(int32_t grid_size) {
-    return Pick("Nuova partita %1 per %1", "New puzzle, %1 by %1").arg(grid_size);
+using enum GameState;
+
+namespace {
+
+bool InPlay(GameState state) {
+    return state == gsPlaying || state == gsPlayingSolution;
 }
 
-QString PlayStarted() {
-    return Pick("In gioco, orologio avviato", "Playing, clock started");
-}
+}  // namespace
 
-QString GameQuit() {
-    return Pick("Gioco abbandonato, inserimenti cancellati", "Game quit, entries erased");
-}
-
-QString ViewShown(uint8_t state) {
-    return state == gsSolution || state == gsPlayingSolution
-               ? Pick("Soluzione mostrata", "Solution shown")
-               : Pick("Gioco mostrato", "Game shown");
+QString StateChange(GameState from, GameState to, int32_t grid_size) {
+    if (from == to) {
+        return {};
+    }
+    switch (to) {
+        case gsPuzzle:
+            if (from == gsNone) {
+                return Pick("Nuova partita %1 per %1", "New puzzle, %1 by %1").arg(grid_size);
+            }
+            return InPlay(from) ? Pick("Gioco abbandonato, inserimenti cancellati",
+                                       "Game quit, entries erased")
+                                : Pick("Gioco mostrato", "Game shown");
+        case gsPlaying:
+            return from == gsPlayingSolution
+                       ? Pick("Gioco mostrato", "Game shown")
+                       : Pick("In gioco, orologio avviato", "Playing, clock started");
+        case gsSolution:
+        case gsPlayingSolution:
+            return Pick("Soluzione mostrata", "Solution shown");
+        default:
+            return {};
+    }
 }
 
 QString ErrorView(bool on) {

@@ -34,26 +34,9 @@ bool CharacterOfKey(TVirtualKey key, char& ch) {
 
 }  // namespace
 
-// Writes ch into the current cell unless that cell is a given or ch is neither a space nor a
-// symbol of the board.
-void TfrmSudoku::TryEnter(char ch) {
-    const platform::TGridRect cell = sg1->Selection();
-    if (GivenGrid[cell.Top][cell.Left] != ' ') {
-        sg1->AnnounceCurrentCell();  // refused: a screen reader tells the given that stays
-        return;
-    }
-    if (ch != ' ' && !Board->IsSymbol(ch)) {
-        return;
-    }
-    PlayGrid[cell.Top][cell.Left] = ch;
-    sg1->Repaint();
-    sg1->CellChanged(cell.Left, cell.Top);
-    CheckCompleted();
-}
-
 void TfrmSudoku::sg1MouseDown(QObject* /*Sender*/, platform::TMouseButton Button,
                               platform::TShiftState /*Shift*/, int X, int Y) {
-    if (GameState != gsPlaying) {
+    if (game_.State() != GameState::gsPlaying) {
         return;
     }
     int col = -1;
@@ -68,67 +51,63 @@ void TfrmSudoku::sg1MouseDown(QObject* /*Sender*/, platform::TMouseButton Button
 
 void TfrmSudoku::sg1KeyDown(QObject* /*Sender*/, TVirtualKey& Key,
                             platform::TShiftState /*Shift*/) {
-    switch (GameState) {
-        case gsPlaying: {
-            char ch = ' ';
-            if (Board && CharacterOfKey(Key, ch)) {
-                TryEnter(ch);
-            }
-            break;
-        }
-        case gsNone:
-        case gsPuzzle:
-        case gsSolution:
-            services_.ShowMessage(Pick("Per iniziare a giocare clicka su [Gioca] o premi [F5] !",
-                                       "To start playing click [Play] or press [F5] !"));
-            break;
-        case gsPlayingSolution:
-            services_.ShowMessage(Pick("Per giocare clicka su [Visualizza gioco] o premi [F6] !",
-                                       "To play click on [View Game] or press [F6] !"));
-            break;
-        default:
-            break;
+    if (game_.State() != GameState::gsPlaying) {
+        game_.ExplainHowToPlay();
+        return;
+    }
+    char ch = ' ';
+    if (CharacterOfKey(Key, ch)) {
+        EnterInSelectedCell(ch);
     }
 }
 
-void TfrmSudoku::BuildPopupMenu(uint8_t state) {
+// The items of the state's row, in its order.
+void TfrmSudoku::BuildPopupMenu(GameState state) {
     popm1->ClearItems();
-    const auto on_symbol = [this](QAction* item) { N11Click(item); };
-    if (state == gsPlaying) {
-        popm1->AddItem(Pick("Cancella ", "Delete "), kDeleteTag, on_symbol);
-        for (const char symbol : Symbols(ActiveBoxSize)) {
-            popm1->AddItem(QString(QChar::fromLatin1(symbol)), symbol, on_symbol);
-        }
+    const StateRow* row = RowOf(state);
+    if (row == nullptr) {
+        return;
     }
-    switch (state) {
-        case gsPuzzle:
-        case gsSolution:
-            popm1->AddActionItem(ActPlay, btnPlay->text().trimmed());
-            popm1->AddActionItem(ActToggleView, btnToggleView->text());
+    for (uint8_t i = 0; i < row->menu_items; ++i) {
+        AddMenuItem(row->menu[i]);
+    }
+}
+
+void TfrmSudoku::AddMenuItem(MenuItem item) {
+    switch (item) {
+        case MenuItem::Symbols: {
+            const auto on_symbol = [this](QAction* chosen) { N11Click(chosen); };
+            popm1->AddItem(Pick("Cancella ", "Delete "), kDeleteTag, on_symbol);
+            for (const char symbol : game_.Symbols()) {
+                popm1->AddItem(QString(QChar::fromLatin1(symbol)), symbol, on_symbol);
+            }
             break;
-        case gsPlaying:
+        }
+        case MenuItem::ErrorView:
             popm1->AddItem(cbxControllo->isChecked()
                                ? Pick("Disattiva controllo [F8]", "Disable control [F8]")
                                : cbxControllo->text().trimmed(),
                            0, [this](QAction*) { N21Click(); });
+            break;
+        case MenuItem::Hint:
             popm1->AddBoundAction(ActSuggerisci);
+            break;
+        case MenuItem::Play:
             popm1->AddActionItem(ActPlay, btnPlay->text().trimmed());
+            break;
+        case MenuItem::Toggle:
             popm1->AddActionItem(ActToggleView, btnToggleView->text().trimmed());
             break;
-        case gsPlayingSolution:
-            popm1->AddActionItem(ActPlay, btnPlay->text().trimmed());
-            popm1->AddActionItem(ActToggleView, btnToggleView->text().trimmed());
-            break;
-        default:
+        case MenuItem::ToggleAsShown:
+            popm1->AddActionItem(ActToggleView, btnToggleView->text());
             break;
     }
 }
 
 void TfrmSudoku::N11Click(QAction* Sender) {
-    if (!GridVisible() || !Board || GameState != gsPlaying) {
-        return;
+    if (GridVisible()) {
+        EnterInSelectedCell(static_cast<char>(platform::TPopupMenu::Tag(Sender) & 0xFF));
     }
-    TryEnter(static_cast<char>(platform::TPopupMenu::Tag(Sender) & 0xFF));
 }
 
 void TfrmSudoku::N21Click() {

@@ -52,7 +52,7 @@ void TfrmSudoku::sg1DrawCell(QObject* /*Sender*/, int ACol, int ARow, TRect Rect
     canvas.Brush.Color = platform::clWhite;
     canvas.FillRect(Rect);
 
-    if (GivenGrid[ARow][ACol] == ' ') {
+    if (!game_.IsGiven(ARow, ACol)) {
         canvas.Font.Style = 0;
         canvas.Font.Color = platform::clBlack;
     } else {
@@ -63,33 +63,34 @@ void TfrmSudoku::sg1DrawCell(QObject* /*Sender*/, int ACol, int ARow, TRect Rect
     const int dx = (Rect.Right - Rect.Left) / 2 - canvas.TextWidth(eight);
     const int dy = (Rect.Bottom - Rect.Top) / 2 - canvas.TextHeight(eight) / 2;
 
-    if ((State & platform::gdFocused) != 0 && GameState == gsPlaying) {
+    if ((State & platform::gdFocused) != 0 && game_.State() == GameState::gsPlaying) {
         canvas.Pen.Color = platform::clRed;
         canvas.Pen.Width = 1;
         canvas.Arc(Rect.Left + kRingInset, Rect.Top + kRingInset, Rect.Right - kRingInset,
                    Rect.Bottom - kRingInset, Rect.Right, Rect.Top, Rect.Right, Rect.Top);
     }
 
-    const char symbol = ShownSymbol(ARow, ACol);
+    const char symbol = game_.ShownSymbol(ARow, ACol);
     // A grid not yet filled by any game holds zero bytes; they show as nothing.
     if (symbol != '\0') {
         canvas.TextOut(Rect.Left + dx, Rect.Top + dy, QString(QChar::fromLatin1(symbol)));
     }
 
-    if (ShowsClash(ARow, ACol)) {
+    if (game_.ShowsClash(ARow, ACol)) {
         canvas.Pen.Color = platform::clRed;
         canvas.Pen.Width = 1;
         canvas.MoveTo(Rect.Right - kClashInset, Rect.Top + kClashInset);
         canvas.LineTo(Rect.Left + kClashInset, Rect.Bottom - kClashInset);
     }
 
-    if ((ACol + 1) % ActiveBoxSize == 0) {
+    const int32_t box_size = game_.ActiveBoxSize();
+    if ((ACol + 1) % box_size == 0) {
         canvas.Pen.Color = platform::clBlack;
         canvas.Pen.Width = BoxLineWidth;
         canvas.MoveTo(Rect.Right, Rect.Top);
         canvas.LineTo(Rect.Right, Rect.Bottom);
     }
-    if ((ARow + 1) % ActiveBoxSize == 0) {
+    if ((ARow + 1) % box_size == 0) {
         canvas.Pen.Color = platform::clBlack;
         canvas.Pen.Width = BoxLineWidth;
         canvas.MoveTo(Rect.Left, Rect.Bottom);
@@ -102,33 +103,22 @@ void TfrmSudoku::sg1DrawCell(QObject* /*Sender*/, int ACol, int ARow, TRect Rect
     canvas.Font.Color = saved_font_color;
 }
 
-// The puzzle and the play show PlayGrid; the solution views show SolutionGrid.
-char TfrmSudoku::ShownSymbol(int row, int col) const {
-    const bool shows_play = GameState == gsPuzzle || GameState == gsPlaying;
-    return shows_play ? PlayGrid[row][col] : SolutionGrid[row][col];
-}
-
-// Clash marks: only while playing with the error view on, on entries and givens alike.
-bool TfrmSudoku::ShowsClash(int row, int col) const {
-    return GameState == gsPlaying && PlayGrid[row][col] != ' ' && cbxControllo->isChecked() &&
-           Board && CellClashes(row, col);
-}
-
 // What a screen reader hears of a cell after its place: what sg1DrawCell paints there, told
 // apart as a given, the solution's symbol or an entry, and whether it is marked as a clash.
 QString TfrmSudoku::CellDescription(int col, int row) const {
-    const char symbol = ShownSymbol(row, col);
+    const char symbol = game_.ShownSymbol(row, col);
     if (symbol == ' ' || symbol == '\0') {
         return QStringLiteral("empty");
     }
     QString text(QChar::fromLatin1(symbol));
-    const char given = GivenGrid[row][col];
+    const char given = game_.GivenGrid()[row][col];
+    const GameState state = game_.State();
     if (given != ' ' && given != '\0') {
         text += QStringLiteral(", given");
-    } else if (GameState == gsSolution || GameState == gsPlayingSolution) {
+    } else if (state == GameState::gsSolution || state == GameState::gsPlayingSolution) {
         text += QStringLiteral(", solution");
     }
-    if (ShowsClash(row, col)) {
+    if (game_.ShowsClash(row, col)) {
         text += QStringLiteral(", clashes");
     }
     return text;
@@ -148,11 +138,9 @@ void TfrmSudoku::SetWindowSizeFor(int32_t size) {
 }
 
 void TfrmSudoku::SetupGrid(int32_t size) {
+    // The game has filled its play grid with '.' for the new layout.
     if (sg1->isHidden()) {
         sg1->show();
-    }
-    for (auto& row : PlayGrid) {
-        row.fill('.');
     }
     sg1->setSelection({0, 0, 0, 0});
     sg1->setOptions(sg1->Options() & ~platform::goDrawFocusSelected);

@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "engine/CharGrid.h"
-#include "engine/Symbols.h"
-#include "engine/TsdBoard.h"
+#include "ui/game/Game.h"
+#include "ui/game/PuzzleSource.h"
+#include "ui/game/StateTable.h"
 #include "ui/platform/Canvas.h"
 #include "ui/platform/DrawGrid.h"
 #include "ui/platform/VirtualKeys.h"
-#include "ui/window/PuzzleSource.h"
 
 class QAction;
 class QCheckBox;
@@ -37,28 +34,14 @@ class TPopupMenu;
 class TRadioGroup;
 }  // namespace platform
 
-// The game states; the numbers are passed to the help routine and the context-menu builder.
-inline constexpr uint8_t gsNone = 0;
-inline constexpr uint8_t gsPuzzle = 1;
-inline constexpr uint8_t gsSolution = 2;
-inline constexpr uint8_t gsPlaying = 4;
-inline constexpr uint8_t gsPlayingSolution = 5;
-
-// The size group's items 0, 1 and 2 stand for boxes of 3, 4 and 5 cells a side.
-constexpr int32_t BoxSizeOfItem(int item) {
-    return kSmallestBoxSize + item;
-}
-constexpr int SizeItemOf(int32_t box_size) {
-    return box_size - kSmallestBoxSize;
-}
-
 // Pen width of the lines between boxes.
 inline constexpr int32_t kBoxLineWidth = 3;
 
-// The main window: one game at a time (board, grids, state, start of play), its commands and
-// function keys, the painted grid with its layout, cell input, the context menu and the captions
-// in Italian or English. Everything the window shows or asks goes through `services`.
-class TfrmSudoku : public QWidget {
+// The main window: the controls of each game state, the commands and function keys, the painted
+// grid with its layout, cell input, the context menu and the captions in Italian or English. The
+// game itself, its rules and its state, is `game()`; the handlers forward to it and show what it
+// reports. Everything the window shows or asks goes through `services`.
+class TfrmSudoku : public QWidget, private GameView {
     Q_OBJECT
 
   public:
@@ -70,8 +53,8 @@ class TfrmSudoku : public QWidget {
     // The window's legacy names. Prefixes: Act = an action, a command whose enabling and caption
     // show on its buttons and menu items; btn = push button; cbx = check box; cbg = radio group;
     // pnl = panel; sg1 = the drawn grid; popm1 = the grid's context menu. Handlers are the
-    // control's name plus the event. The widgets and game fields below are public for reading
-    // (tests, tools); only the window writes them.
+    // control's name plus the event. The widgets below are public for reading (tests, tools);
+    // only the window changes them.
     // ---------------------------------------------------------------------------------------
 
     // Game controller.
@@ -80,8 +63,6 @@ class TfrmSudoku : public QWidget {
     void ActPlayExecute(QObject* Sender);
     void ActToggleViewExecute(QObject* Sender);
     void ActSuggerisciExecute(QObject* Sender);
-    void ClearEntries();
-    void CheckCompleted();
 
     // Commands, state and keys.
     void FormShow();
@@ -106,7 +87,7 @@ class TfrmSudoku : public QWidget {
     void sg1MouseDown(QObject* Sender, platform::TMouseButton Button, platform::TShiftState Shift,
                       int X, int Y);
     void sg1KeyDown(QObject* Sender, platform::TVirtualKey& Key, platform::TShiftState Shift);
-    void BuildPopupMenu(uint8_t state);
+    void BuildPopupMenu(GameState state);
     void N11Click(QAction* Sender);
     void N21Click();
 
@@ -158,19 +139,8 @@ class TfrmSudoku : public QWidget {
     // The news dialog, created with this window and after it; the print notice shows in it.
     TfrmShowUpgrade* frmShowUpgrade = nullptr;
 
-    // Game fields.
-    std::unique_ptr<TsdBoard> Board;
-    int32_t ActiveBoxSize = 3;
-    CharGrid PlayGrid{};
-    CharGrid GivenGrid{};
-    CharGrid SolutionGrid{};
-    uint8_t GameState = gsNone;
-    QDateTime StartTime;
-    // Pen width of the box lines.
-    int32_t BoxLineWidth = kBoxLineWidth;
-
-    // The alphabet of a box size (3, 4 or 5); empty for any other.
-    const std::string& Symbols(int32_t box_size) const;
+    // The game on the board: its state, grids and rules.
+    const Game& game() const { return game_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -185,6 +155,7 @@ class TfrmSudoku : public QWidget {
     void CreateGridPanel();
     void ComposeWindow();
     void CreateCommandKeys();
+    void AddMenuItem(MenuItem item);
 
     // One function key: the key, whether its command is available now, and the command.
     struct CommandKey {
@@ -194,22 +165,29 @@ class TfrmSudoku : public QWidget {
     };
     bool IsCommandKey(platform::TVirtualKey key) const;
 
+    // What the game reports.
+    void LayOut(int32_t box_size, bool size_changed) override;
+    void NewPuzzle() override;
+    void StateChanged() override;
+    void CellsChanged(const std::vector<CellPlace>& cells) override;
+
     // Helpers of the handlers.
     bool GridVisible() const;
     void FocusGridIfVisible();
-    void SetStateCaptions();
-    void TryEnter(char ch);
-    bool CellClashes(int row, int col) const;
-    char ShownSymbol(int row, int col) const;
-    bool ShowsClash(int row, int col) const;
+    CellPlace SelectedCell() const;
+    void SetStateCaptions(const StateRow& row);
+    void StartClock();
+    void EnterInSelectedCell(char ch);
     QString CellDescription(int col, int row) const;
-    void ShowCongratulation();
 
     platform::Services& services_;
-    PuzzleSource puzzles_;
-    std::array<std::string, 3> symbols_;
+    Game game_;
+    // Pen width of the box lines.
+    int32_t BoxLineWidth = kBoxLineWidth;
     std::vector<CommandKey> command_keys_;
     bool shown_ = false;
+    // The state a screen reader was last told of; gsNone again when a new puzzle comes.
+    GameState told_state_ = GameState::gsNone;
 };
 
 }  // namespace quintara

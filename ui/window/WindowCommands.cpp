@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "engine/Random.h"
+#include "engine/Symbols.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
 #include "ui/help/Usudk02_upgrade.h"
@@ -27,19 +28,11 @@ using platform::TVirtualKey;
 
 namespace {
 
-const std::string kNoSymbols;
-
 void Flip(QCheckBox* box) {
     box->setChecked(!box->isChecked());
 }
 
 }  // namespace
-
-const std::string& TfrmSudoku::Symbols(int32_t box_size) const {
-    return box_size >= kSmallestBoxSize && box_size <= kLargestBoxSize
-               ? symbols_[SizeItemOf(box_size)]
-               : kNoSymbols;
-}
 
 bool TfrmSudoku::GridVisible() const {
     return !sg1->isHidden();
@@ -49,6 +42,11 @@ void TfrmSudoku::FocusGridIfVisible() {
     if (GridVisible()) {
         sg1->SetFocus();
     }
+}
+
+CellPlace TfrmSudoku::SelectedCell() const {
+    const platform::TGridRect cell = sg1->Selection();
+    return {cell.Left, cell.Top};
 }
 
 void TfrmSudoku::showEvent(QShowEvent* event) {
@@ -67,33 +65,31 @@ void TfrmSudoku::closeEvent(QCloseEvent* event) {
 void TfrmSudoku::FormShow() {
     SeedFromClock();
     sg1->hide();
-    ActiveBoxSize = 3;
-    Board.reset();
+    game_.Reset();
     BoxLineWidth = kBoxLineWidth;
     ActPrint->setEnabled(false);
-    SetWindowSizeFor(3);
-    symbols_ = {std::string(SymbolsOf(3)), std::string(SymbolsOf(4)), std::string(SymbolsOf(5))};
+    SetWindowSizeFor(kSmallestBoxSize);
     cbgLivello->setItemIndex(0);
-    GameState = gsNone;
     UpdateState();
     Language = "EN";
     ApplyLanguage();
 }
 
 void TfrmSudoku::FormClose() {
-    Board.reset();
+    game_.FreeBoard();
 }
 
-void TfrmSudoku::SetStateCaptions() {
-    const bool solution_shown = GameState == gsSolution || GameState == gsPlayingSolution;
-    const bool playing = GameState == gsPlaying || GameState == gsPlayingSolution;
-    btnToggleView->setText(solution_shown
-                               ? Pick(" Mostra gioco [F6] ", " Show game [F6] ")
-                               : Pick(" Mostra soluzione [F6] ", " Show solution [F6] "));
-    btnPlay->setText(playing ? Pick(" Abbandona gioco [F5] ", " Quit game [F5] ")
-                             : Pick(" Gioca [F5] ", " Play [F5] "));
+// The button texts are set before the menu is built, since two of its items take their captions.
+void TfrmSudoku::SetStateCaptions(const StateRow& row) {
+    if (row.play.english != nullptr) {
+        btnPlay->setText(Pick(row.play.italian, row.play.english));
+    }
+    if (row.toggle.english != nullptr) {
+        btnToggleView->setText(Pick(row.toggle.italian, row.toggle.english));
+    }
 }
 
+// Every control first as no state has it, then as the state's row says.
 void TfrmSudoku::UpdateState() {
     for (QAction* action : {ActGenera, ActPrint, ActToggleView, ActPlay, ActSuggerisci}) {
         action->setEnabled(false);
@@ -104,62 +100,39 @@ void TfrmSudoku::UpdateState() {
     cbgLivello->setEnabled(false);
     popm1->setAutoPopup(false);
 
-    const auto enable_generate = [this] {
-        ActGenera->setEnabled(true);
-        cbg1->setEnabled(true);
-        cbgLivello->setEnabled(true);
-    };
-    const auto enable_game_commands = [this] {
-        ActPrint->setEnabled(true);
-        ActToggleView->setEnabled(true);
-        ActPlay->setEnabled(true);
-    };
-    switch (GameState) {
-        case gsNone:
-            enable_generate();
-            // After a failed attempt the grid shows another grid than before; without a repaint
-            // the old view would stay until something else happened to repaint it.
-            if (GridVisible()) {
-                sg1->Repaint();
-            }
-            break;
-        case gsPuzzle:
-        case gsSolution:
-        case gsPlayingSolution:
-            SetStateCaptions();
-            if (GameState != gsPlayingSolution) {
-                enable_generate();
-            }
-            enable_game_commands();
-            BuildPopupMenu(GameState);
-            popm1->setAutoPopup(true);
-            if (GridVisible()) {
-                sg1->Repaint();
-            }
-            break;
-        case gsPlaying:
-            pnlGameOn->show();
-            {
-                // Unchecked on every entry into play; the handler runs once either way.
-                const QSignalBlocker blocker(cbxHideTimer);
-                cbxHideTimer->setChecked(false);
-            }
-            cbxHideTimerClick();
-            SetStateCaptions();
-            enable_game_commands();
-            ActSuggerisci->setEnabled(true);
-            BuildPopupMenu(gsPlaying);
-            popm1->setAutoPopup(true);
-            if (GridVisible()) {
-                sg1->Repaint();
-                sg1->SetFocus();
-            }
-            break;
-        default:
-            services_.ShowMessage(Pick("Internal error 001: stato:", "Internal error 001: state:") +
-                                  QString::number(GameState) +
-                                  Pick(" non gestito !", " unmanaged !"));
-            break;
+    const StateRow* row = RowOf(game_.State());
+    if (row == nullptr) {
+        services_.ShowMessage(UnmanagedStateMessage(StateNumber(game_.State())));
+        return;
+    }
+    if (row->game_panel) {
+        pnlGameOn->show();
+        {
+            // Cleared on every entry into play; the handler runs once either way.
+            const QSignalBlocker blocker(cbxHideTimer);
+            cbxHideTimer->setChecked(false);
+        }
+        cbxHideTimerClick();
+    }
+    SetStateCaptions(*row);
+    ActGenera->setEnabled(row->generate);
+    cbg1->setEnabled(row->generate);
+    cbgLivello->setEnabled(row->generate);
+    for (QAction* action : {ActPrint, ActToggleView, ActPlay}) {
+        action->setEnabled(row->game_commands);
+    }
+    ActSuggerisci->setEnabled(row->hint);
+    if (row->menu_items > 0) {
+        BuildPopupMenu(row->state);
+        popm1->setAutoPopup(true);
+    }
+    // In gsNone too: after a failed attempt the grid shows another grid than before, and the old
+    // view must not stay until something else repaints it.
+    if (GridVisible()) {
+        sg1->Repaint();
+        if (row->focus_grid) {
+            sg1->SetFocus();
+        }
     }
 }
 
@@ -205,13 +178,14 @@ void TfrmSudoku::FormKeyDown(QObject* /*Sender*/, TVirtualKey& Key, TShiftState 
 }
 
 void TfrmSudoku::cbxControlloClick() {
+    game_.SetErrorView(cbxControllo->isChecked());
     if (!GridVisible()) {
         return;
     }
     sg1->Repaint();
     sg1->SetFocus();
-    if (GameState == gsPlaying) {
-        BuildPopupMenu(gsPlaying);
+    if (game_.State() == GameState::gsPlaying) {
+        BuildPopupMenu(GameState::gsPlaying);
     }
     sg1->Announce(announcements::ErrorView(cbxControllo->isChecked()));
 }
@@ -226,7 +200,7 @@ void TfrmSudoku::cbxHideTimerClick() {
 }
 
 void TfrmSudoku::ActHelpExecute(QObject* /*Sender*/) {
-    showHelp(GameState, services_, this);
+    showHelp(StateNumber(game_.State()), services_, this);
     FocusGridIfVisible();
 }
 

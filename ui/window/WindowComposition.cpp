@@ -94,7 +94,7 @@ QLabel* WhiteText(QWidget* parent, const QString& text, const QFont& font) {
 }  // namespace
 
 TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidget* parent)
-    : QWidget(parent), services_(services), puzzles_(std::move(puzzles)) {
+    : QWidget(parent), services_(services), game_(services, std::move(puzzles), *this) {
     InitResources();
     setWindowIcon(AppIcon());
     setWindowTitle(

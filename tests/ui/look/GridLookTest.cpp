@@ -9,6 +9,8 @@
 
 namespace quintara {
 
+using enum GameState;
+
 using testing::AnyNear;
 using testing::CountPixels;
 using testing::HasRing;
@@ -68,12 +70,14 @@ constexpr const char* kUnitNames[] = {"row", "column", "box"};
 // An open cell and a given that share only the unit of the rule, no other given of that symbol
 // sharing any unit with the open cell: only that rule's question can find the repeat.
 std::pair<QPoint, QPoint> CellsSharingOnly(const testing::LookedAtGame& game, int rule) {
-    const int box = game.window.ActiveBoxSize;
+    const int box = game.window.game().ActiveBoxSize();
     const auto shared = [box](QPoint a, QPoint b) {
         return std::array{a.y() == b.y(), a.x() == b.x(),
                           a.x() / box == b.x() / box && a.y() / box == b.y() / box};
     };
-    const auto symbol = [&](QPoint cell) { return game.window.GivenGrid[cell.y()][cell.x()]; };
+    const auto symbol = [&](QPoint cell) {
+        return game.window.game().GivenGrid()[cell.y()][cell.x()];
+    };
     std::array<bool, 3> only{};
     only[static_cast<size_t>(rule)] = true;
     std::vector<QPoint> givens;
@@ -141,9 +145,9 @@ void GridLookTest::givensAreBlueAndEntriesBlack() {
     const QPoint empty = game.FindCell([&](int c, int r) { return !game.IsGiven(c, r); });
     // An entry that clashes with nothing: the cell's solution symbol.
     game.Click(empty.x(), empty.y());
-    QTest::keyClick(game.window.sg1, game.window.SolutionGrid[empty.y()][empty.x()]);
-    QCOMPARE(game.window.PlayGrid[empty.y()][empty.x()],
-             game.window.SolutionGrid[empty.y()][empty.x()]);
+    QTest::keyClick(game.window.sg1, game.window.game().SolutionGrid()[empty.y()][empty.x()]);
+    QCOMPARE(game.window.game().PlayGrid()[empty.y()][empty.x()],
+             game.window.game().SolutionGrid()[empty.y()][empty.x()]);
     game.window.setFocus();  // no ring in the way
 
     const QImage image = game.Grid();
@@ -161,13 +165,13 @@ void GridLookTest::givensAreBoldInEveryView() {
     testing::LookedAtGame game;
     game.Generate(3);
     game.window.ActToggleViewExecute(nullptr);
-    QCOMPARE(game.window.GameState, gsSolution);
+    QCOMPARE(game.window.game().State(), gsSolution);
     // In the solution view a given and an open cell holding the same symbol differ only in
     // colour and weight.
     const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
-    const char symbol = game.window.SolutionGrid[given.y()][given.x()];
+    const char symbol = game.window.game().SolutionGrid()[given.y()][given.x()];
     const QPoint open = game.FindCell([&](int c, int r) {
-        return !game.IsGiven(c, r) && game.window.SolutionGrid[r][c] == symbol;
+        return !game.IsGiven(c, r) && game.window.game().SolutionGrid()[r][c] == symbol;
     });
     QVERIFY(open.x() >= 0);
 
@@ -213,7 +217,7 @@ void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
 
     game.window.sg1->SetFocus();
     game.window.ActToggleViewExecute(nullptr);
-    QCOMPARE(game.window.GameState, gsPlayingSolution);
+    QCOMPARE(game.window.game().State(), gsPlayingSolution);
     game.window.sg1->SetFocus();
     QCOMPARE(CountPixels(game.Grid(), game.Cell(4, 4), IsRed), 0);
 }
@@ -240,10 +244,10 @@ void GridLookTest::clashMarksFollowEachRule() {
     QVERIFY(game.window.cbxControllo->isChecked());
     const auto [open, given] = CellsSharingOnly(game, rule);
     QVERIFY2(open.x() >= 0, "no pair of cells for this rule");
-    const char symbol = game.window.GivenGrid[given.y()][given.x()];
+    const char symbol = game.window.game().GivenGrid()[given.y()][given.x()];
     game.Click(open.x(), open.y());
     game.Key(symbol);
-    QCOMPARE(game.window.PlayGrid[open.y()][open.x()], symbol);
+    QCOMPARE(game.window.game().PlayGrid()[open.y()][open.x()], symbol);
     game.window.btnPlay->setFocus();  // the ring would cross the diagonal
 
     QImage image = game.Grid();
@@ -255,7 +259,7 @@ void GridLookTest::clashMarksFollowEachRule() {
     for (int row = 0; row < game.Side(); ++row) {
         for (int col = 0; col < game.Side(); ++col) {
             if (CountPixels(image, game.Cell(col, row), IsRed) > 0) {
-                QCOMPARE(game.window.PlayGrid[row][col], symbol);
+                QCOMPARE(game.window.game().PlayGrid()[row][col], symbol);
             }
         }
     }

@@ -8,6 +8,8 @@
 
 namespace quintara {
 
+using enum GameState;
+
 namespace {
 
 // The page the last help request opened, with the window as owner.
@@ -43,7 +45,7 @@ void HelpKeysTest::helpOpensThePageOfTheStateAndFocusesTheGrid() {
 
     game.Generate(3);
     const struct {
-        uint8_t state;
+        GameState state;
         const char* page;
     } pages[] = {{gsPuzzle, "w_orvella-quintara0-hlp1-EN.aspx"},
                  {gsSolution, "w_orvella-quintara0-hlp1-EN.aspx"},
@@ -62,7 +64,7 @@ void HelpKeysTest::helpOpensThePageOfTheStateAndFocusesTheGrid() {
             default:
                 break;
         }
-        QCOMPARE(game.window.GameState, state);
+        QCOMPARE(game.window.game().State(), state);
         const qsizetype opened = game.services.shell_calls.size();
 
         game.window.btnPlay->setFocus();
@@ -83,8 +85,8 @@ void HelpKeysTest::f7ShowsThePrintNoticeAndTheGameGoesOn() {
     testing::LookedAtGame game;
     game.Generate(3);
     game.Play();
-    const CharGrid play = game.window.PlayGrid;
-    const QDateTime started = game.window.StartTime;
+    const CharGrid play = game.window.game().PlayGrid();
+    const QDateTime started = game.window.game().StartTime();
     // Two blanks open each line, "In  questa  versione" holds two double blanks and the third
     // line ends in a blank before its line break.
     const QString written_out = QStringLiteral(
@@ -113,9 +115,9 @@ void HelpKeysTest::f7ShowsThePrintNoticeAndTheGameGoesOn() {
     QCOMPARE(notice, written_out);  // Italian though the game runs in English
     QVERIFY(news_page_opened);
     QVERIFY(!game.news.isVisible());
-    QCOMPARE(game.window.GameState, gsPlaying);
-    QVERIFY(game.window.PlayGrid == play);
-    QCOMPARE(game.window.StartTime, started);
+    QCOMPARE(game.window.game().State(), gsPlaying);
+    QVERIFY(game.window.game().PlayGrid() == play);
+    QCOMPARE(game.window.game().StartTime(), started);
     QTRY_VERIFY(game.window.sg1->hasFocus());
     QVERIFY(game.window.Clock1->isVisible());
     game.services.now = game.services.now.addSecs(7);

@@ -45,7 +45,7 @@ class LookedAtGame {
     // The cell without its last pixel rows and columns, where box lines may fall.
     QRect Interior(int col, int row) const { return Cell(col, row).adjusted(0, 0, -2, -2); }
     int Side() const { return window.sg1->ColCount(); }
-    bool IsGiven(int col, int row) const { return window.GivenGrid[row][col] != ' '; }
+    bool IsGiven(int col, int row) const { return window.game().GivenGrid()[row][col] != ' '; }
 
     // The first cell, row by row, that passes the test; (-1, -1) when none does.
     QPoint FindCell(const std::function<bool(int col, int row)>& wanted) const {

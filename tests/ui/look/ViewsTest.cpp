@@ -8,6 +8,8 @@
 
 namespace quintara {
 
+using enum GameState;
+
 using testing::CountPixels;
 using testing::HasRing;
 using testing::IsBlack;
@@ -32,7 +34,7 @@ QString ViewFault(const testing::LookedAtGame& game, const QImage& image, bool s
             } else if (solution) {
                 right = black > 0 && blue == 0;
             } else {
-                right = game.window.PlayGrid[row][col] != ' ' ||
+                right = game.window.game().PlayGrid()[row][col] != ' ' ||
                         CountPixels(image, cell,
                                     [](QColor c) { return !IsWhite(c) && !IsRed(c); }) == 0;
             }
@@ -98,12 +100,12 @@ void ViewsTest::eachStatePaintsItsOwnGrid() {
         const QPoint open =
             game.FindCell([&](int c, int r) { return r == given.y() && !game.IsGiven(c, r); });
         game.Click(open.x(), open.y());
-        game.Key(game.window.GivenGrid[given.y()][given.x()]);
+        game.Key(game.window.game().GivenGrid()[given.y()][given.x()]);
     };
     const struct {
         const char* view;
         std::function<void()> reach;
-        uint8_t state;
+        GameState state;
         bool solution;
     } steps[] = {
         {"puzzle", [] {}, gsPuzzle, false},
@@ -126,7 +128,7 @@ void ViewsTest::eachStatePaintsItsOwnGrid() {
     };
     for (const auto& step : steps) {
         step.reach();
-        QCOMPARE(game.window.GameState, step.state);
+        QCOMPARE(game.window.game().State(), step.state);
         QVERIFY(game.window.sg1->hasFocus());
         const QImage image = game.Grid();
         const QString fault = ViewFault(game, image, step.solution);
@@ -168,7 +170,7 @@ void ViewsTest::symbolAsWideAsEightEndsAtTheCentre() {
     int eights = 0;
     for (int row = 0; row < game.Side(); ++row) {
         for (int col = 0; col < game.Side(); ++col) {
-            if (game.window.SolutionGrid[row][col] != '8') {
+            if (game.window.game().SolutionGrid()[row][col] != '8') {
                 continue;
             }
             ++eights;

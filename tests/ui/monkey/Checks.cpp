@@ -55,7 +55,7 @@ bool Shown(const QWidget* widget) {
 
 void CheckControls(Report& r, TfrmSudoku& w, const Model& m) {
     const Controls& c = m.controls();
-    r.Equal(static_cast<int>(w.GameState), static_cast<int>(m.state()), "state: game state");
+    r.Equal(static_cast<int>(w.game().State()), static_cast<int>(m.state()), "state: game state");
     r.Equal(w.btnGenera->isEnabled(), c.generate, "controls: Generate enabled");
     r.Equal(w.cbg1->isEnabled(), c.generate, "controls: size group enabled");
     r.Equal(w.btnPlay->isEnabled(), c.game_commands, "controls: Play enabled");
@@ -107,7 +107,7 @@ void CheckGrid(Report& r, TfrmSudoku& w, const Model& m) {
     r.Equal(g.RowCount(), m.GridRows(), "grid: rows");
     r.Equal(g.ColCount(), m.GridRows(), "grid: columns");
     r.Equal(g.GridLineWidth(), m.LineWidth(), "grid: line width");
-    r.Equal(w.ActiveBoxSize, m.Box(), "grid: box size");
+    r.Equal(w.game().ActiveBoxSize(), m.Box(), "grid: box size");
     const platform::TGridRect s = g.Selection();
     r.Expect(s.Left == s.Right && s.Top == s.Bottom && s.Left >= 0 && s.Top >= 0 &&
                  s.Left < m.GridRows() && s.Top < m.GridRows(),
@@ -133,17 +133,18 @@ void CheckCharGrids(Report& r, TfrmSudoku& w, const Model& m) {
             const char play = inside ? m.PlayAt(col, row) : '\0';
             const std::string where =
                 " at row " + std::to_string(row) + ", column " + std::to_string(col);
-            if (w.GivenGrid[row][col] != given) {
+            if (w.game().GivenGrid()[row][col] != given) {
                 r.Expect(false, "grids: the givens changed" + where);
                 return;
             }
-            if (w.SolutionGrid[row][col] != solution) {
+            if (w.game().SolutionGrid()[row][col] != solution) {
                 r.Expect(false, "grids: the solution changed" + where);
                 return;
             }
-            if (w.PlayGrid[row][col] != play) {
-                r.Expect(false, std::string("grids: the play grid holds '") + w.PlayGrid[row][col] +
-                                    "', expected '" + play + "'" + where);
+            if (w.game().PlayGrid()[row][col] != play) {
+                r.Expect(false, std::string("grids: the play grid holds '") +
+                                    w.game().PlayGrid()[row][col] + "', expected '" + play + "'" +
+                                    where);
                 return;
             }
         }

@@ -193,13 +193,14 @@ void Driver::TakePuzzleIfDrawn() {
     }
     const TfrmSudoku& w = *window_;
     Puzzle puzzle;
-    puzzle.box = w.ActiveBoxSize;
-    const int n = std::clamp(w.ActiveBoxSize, 0, 8) * std::clamp(w.ActiveBoxSize, 0, 8);
+    puzzle.box = w.game().ActiveBoxSize();
+    const int n =
+        std::clamp(w.game().ActiveBoxSize(), 0, 8) * std::clamp(w.game().ActiveBoxSize(), 0, 8);
     for (int row = 0; row < n; ++row) {
         for (int col = 0; col < n; ++col) {
-            puzzle.given.push_back(w.GivenGrid[row][col]);
-            puzzle.solution.push_back(w.SolutionGrid[row][col]);
-            puzzle.play.push_back(w.PlayGrid[row][col]);
+            puzzle.given.push_back(w.game().GivenGrid()[row][col]);
+            puzzle.solution.push_back(w.game().SolutionGrid()[row][col]);
+            puzzle.play.push_back(w.game().PlayGrid()[row][col]);
         }
     }
     model_.TakePuzzle(puzzle);

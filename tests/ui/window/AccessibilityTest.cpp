@@ -3,17 +3,18 @@
 // board as a table of named cells in every view, the current cell as the focused child, the
 // maker's link and the window itself; and, recorded as Qt hands them to a screen reader, the
 // events that make one speak each change where the player stands.
-#include <QAccessible>
-#include <QLabel>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QLabel>
 
 #include "WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::WindowHarness;
 
 namespace {
@@ -43,13 +44,13 @@ struct RowWithGiven {
 };
 
 RowWithGiven FindRowWithGiven(const TfrmSudoku& w) {
-    const int size = w.ActiveBoxSize * w.ActiveBoxSize;
+    const int size = w.game().ActiveBoxSize() * w.game().ActiveBoxSize();
     for (int row = 0; row < size; ++row) {
         RowWithGiven found{{-1, -1}, {-1, -1}, {-1, -1}};
         for (int col = 0; col < size; ++col) {
-            QPoint& slot = w.GivenGrid[row][col] != ' ' ? found.given
-                           : found.empty.x() < 0        ? found.empty
-                                                        : found.other;
+            QPoint& slot = w.game().GivenGrid()[row][col] != ' ' ? found.given
+                           : found.empty.x() < 0                 ? found.empty
+                                                                 : found.other;
             if (slot.x() < 0) {
                 slot = {col, row};
             }
@@ -112,7 +113,7 @@ class AccessibilityTest : public QObject {
         h.Select(empty.x(), empty.y());
         Heard();
         QAccessibleInterface* before = Board(h)->focusChild();
-        const char right = w.SolutionGrid[empty.y()][empty.x()];
+        const char right = w.game().SolutionGrid()[empty.y()][empty.x()];
         h.Key(right);
         // Focused afresh: a new object, which a screen reader speaks where it passes over a name.
         QCOMPARE(Heard(), QStringList({"name: " + at_empty + Symbol(right),
@@ -125,7 +126,7 @@ class AccessibilityTest : public QObject {
         h.Select(given.x(), given.y());
         Heard();
         h.Key(right == '1' ? '2' : '1');
-        const char shown = w.GivenGrid[given.y()][given.x()];
+        const char shown = w.game().GivenGrid()[given.y()][given.x()];
         QCOMPARE(Heard(),
                  QStringList{"focus: " + Place(given.y(), given.x()) + Symbol(shown) + ", given"});
 
@@ -195,7 +196,7 @@ class AccessibilityTest : public QObject {
         for (int item = 0; item < 3; ++item) {
             h.Generate(item);
             const TfrmSudoku& w = h.w();
-            const int size = w.ActiveBoxSize * w.ActiveBoxSize;
+            const int size = w.game().ActiveBoxSize() * w.game().ActiveBoxSize();
             QAccessibleInterface* board = Board(h);
             QCOMPARE(board->role(), QAccessible::Table);
             QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
@@ -204,7 +205,7 @@ class AccessibilityTest : public QObject {
             QCOMPARE(board->childCount(), size * size);
             for (int row = 0; row < size; ++row) {
                 for (int col = 0; col < size; ++col) {
-                    const char given = w.GivenGrid[row][col];
+                    const char given = w.game().GivenGrid()[row][col];
                     const QString expected =
                         given == ' ' ? QStringLiteral("empty") : Symbol(given) + ", given";
                     QCOMPARE(CellName(h, row, col), Place(row, col) + expected);
@@ -228,8 +229,8 @@ class AccessibilityTest : public QObject {
         h.Play();
         const RowWithGiven row = FindRowWithGiven(w);
         QVERIFY(row.other.x() >= 0);
-        const char right = w.SolutionGrid[row.empty.y()][row.empty.x()];
-        const char given = w.GivenGrid[row.given.y()][row.given.x()];
+        const char right = w.game().SolutionGrid()[row.empty.y()][row.empty.x()];
+        const char given = w.game().GivenGrid()[row.given.y()][row.given.x()];
         const QString given_name = Place(row.given.y(), row.given.x()) + Symbol(given) + ", given";
         const auto name_of = [&h](QPoint cell) { return CellName(h, cell.y(), cell.x()); };
 
@@ -241,7 +242,7 @@ class AccessibilityTest : public QObject {
         h.Key(Qt::Key_F6);
         QCOMPARE(name_of(row.empty),
                  Place(row.empty.y(), row.empty.x()) + Symbol(right) + ", solution");
-        const char hidden = w.SolutionGrid[row.other.y()][row.other.x()];
+        const char hidden = w.game().SolutionGrid()[row.other.y()][row.other.x()];
         QCOMPARE(name_of(row.other),
                  Place(row.other.y(), row.other.x()) + Symbol(hidden) + ", solution");
         QCOMPARE(name_of(row.given), given_name);

@@ -7,6 +7,7 @@
 #include "ui/platform/LinkLabel.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 

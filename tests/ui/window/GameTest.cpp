@@ -9,6 +9,7 @@
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::LanguageScope;
 using quintara::testing::Repeated;
 using quintara::testing::WindowHarness;
@@ -49,16 +50,16 @@ PuzzleSource TwoWayPuzzle() {
 // Fills every empty cell but the last with its solution symbol, by key; returns the last one.
 QPoint FillAllButOne(WindowHarness& h) {
     TfrmSudoku& w = h.w();
-    const int size = w.Board->GetGridSize();
+    const int size = w.game().Board()->GetGridSize();
     QPoint last(-1, -1);
     for (int row = 0; row < size; ++row) {
         for (int col = 0; col < size; ++col) {
-            if (w.GivenGrid[row][col] != ' ') {
+            if (w.game().GivenGrid()[row][col] != ' ') {
                 continue;
             }
             if (last.x() >= 0) {
                 h.Select(last.x(), last.y());
-                h.Key(w.SolutionGrid[last.y()][last.x()]);
+                h.Key(w.game().SolutionGrid()[last.y()][last.x()]);
             }
             last = {col, row};
         }
@@ -80,7 +81,7 @@ class GameTest : public QObject {
         h.Play();
         const QPoint empty = h.FindCell(false);
         const QPoint given = h.FindCell(true);
-        const QChar answer = QChar::fromLatin1(w.SolutionGrid[empty.y()][empty.x()]);
+        const QChar answer = QChar::fromLatin1(w.game().SolutionGrid()[empty.y()][empty.x()]);
         h.Select(given.x(), given.y());
         h.Key(Qt::Key_F4);
         QVERIFY(h.services.messages.isEmpty());
@@ -92,14 +93,14 @@ class GameTest : public QObject {
                  QStringList({QStringLiteral("For this box the best symbol is :") + answer + ": ",
                               QStringLiteral("Per questa casella il miglior simbolo e' :") +
                                   answer + ": "}));
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');  // nothing written
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], ' ');  // nothing written
         const char wrong = answer == QLatin1Char('1') ? '2' : '1';
         h.Key(wrong);  // a cell holding an entry, right or wrong, gets its hint too
         w.btnHelp->setFocus();
         QTest::keyClick(w.btnHelp, Qt::Key_F4);
         QCOMPARE(h.services.messages.size(), 3);
         QCOMPARE(h.services.messages.last(), h.services.messages[1]);
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], wrong);
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], wrong);
         QVERIFY(w.sg1->hasFocus());
     }
 
@@ -111,29 +112,29 @@ class GameTest : public QObject {
         const QPoint empty = h.FindCell(false);
         h.Select(empty.x(), empty.y());
         h.Key('5');
-        const char entry = w.PlayGrid[empty.y()][empty.x()];
+        const char entry = w.game().PlayGrid()[empty.y()][empty.x()];
         QVERIFY(entry == '5');
         for (auto answer : {platform::DialogAnswer::No, platform::DialogAnswer::Cancel}) {
             h.services.answers.push_back(answer);
             h.Play();
-            QCOMPARE(w.GameState, gsPlaying);
-            QCOMPARE(w.PlayGrid[empty.y()][empty.x()], entry);
+            QCOMPARE(w.game().State(), gsPlaying);
+            QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], entry);
         }
         h.Key(Qt::Key_F6);
         const LanguageScope italian("IT");
         h.services.answers.push_back(platform::DialogAnswer::Yes);
         h.Play();  // quitting from the solution view of a game
-        QCOMPARE(w.GameState, gsPuzzle);
+        QCOMPARE(w.game().State(), gsPuzzle);
         QCOMPARE(h.services.questions,
                  QStringList({QStringLiteral("Quit the current game ?"),
                               QStringLiteral("Quit the current game ?"),
                               QStringLiteral("Abbandona il gioco in corso ?")}));
         // Entries erased, givens kept.
-        QCOMPARE(w.PlayGrid, w.GivenGrid);
-        const CharGrid puzzle = w.GivenGrid;
+        QCOMPARE(w.game().PlayGrid(), w.game().GivenGrid());
+        const CharGrid puzzle = w.game().GivenGrid();
         h.services.now = h.services.now.addSecs(500);
         h.Play();  // the same puzzle again, the clock from zero
-        QCOMPARE(w.GivenGrid, puzzle);
+        QCOMPARE(w.game().GivenGrid(), puzzle);
         QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
     }
 
@@ -148,8 +149,9 @@ class GameTest : public QObject {
                 h.Key('A');
             }
         }
-        w.ClearEntries();
-        QCOMPARE(w.PlayGrid, w.GivenGrid);
+        h.services.answers.push_back(platform::DialogAnswer::Yes);
+        h.Play();  // quits
+        QCOMPARE(w.game().PlayGrid(), w.game().GivenGrid());
     }
 
     void entriesByKey() {
@@ -159,8 +161,8 @@ class GameTest : public QObject {
         h.Play();
         const QPoint empty = h.FindCell(false);
         const QPoint given = h.FindCell(true);
-        const char given_symbol = w.GivenGrid[given.y()][given.x()];
-        auto at = [&w](QPoint p) { return w.PlayGrid[p.y()][p.x()]; };
+        const char given_symbol = w.game().GivenGrid()[given.y()][given.x()];
+        auto at = [&w](QPoint p) { return w.game().PlayGrid()[p.y()][p.x()]; };
         h.Select(empty.x(), empty.y());
         QCoreApplication::processEvents();
         const int blank = h.InkOnScreen(empty);  // at most the ring of the current cell
@@ -196,7 +198,7 @@ class GameTest : public QObject {
             h.Generate(item);
             h.Play();
             const QPoint empty = h.FindCell(false);
-            auto at = [&w, empty] { return w.PlayGrid[empty.y()][empty.x()]; };
+            auto at = [&w, empty] { return w.game().PlayGrid()[empty.y()][empty.x()]; };
             h.Select(empty.x(), empty.y());
             h.Key(Qt::Key_B);
             QCOMPARE(at(), 'B');
@@ -261,7 +263,7 @@ class GameTest : public QObject {
         const QPoint empty = h.FindCell(false);
         h.Select(empty.x(), empty.y());
         press_each();
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], ' ');
         QVERIFY(h.services.messages.isEmpty());
     }
 
@@ -328,9 +330,9 @@ class GameTest : public QObject {
         QVERIFY(h.services.messages.isEmpty());  // an empty cell left: no congratulation
         h.services.now = start.addMSecs(elapsed_ms);
         const LanguageScope scope(language.toStdString());
-        h.Key(w.SolutionGrid[last.y()][last.x()]);
+        h.Key(w.game().SolutionGrid()[last.y()][last.x()]);
         QCOMPARE(h.services.messages, QStringList(message));
-        QCOMPARE(w.GameState, gsPlaying);  // the game goes on until Quit
+        QCOMPARE(w.game().State(), gsPlaying);  // the game goes on until Quit
     }
 
     void fullGridWithAClashIsNoWin() {
@@ -339,7 +341,7 @@ class GameTest : public QObject {
         h.Generate(0);
         h.Play();
         const QPoint last = FillAllButOne(h);
-        const char right = w.SolutionGrid[last.y()][last.x()];
+        const char right = w.game().SolutionGrid()[last.y()][last.x()];
         h.Key(right == '1' ? '2' : '1');
         QVERIFY(h.services.messages.isEmpty());
         h.Key(Qt::Key_Space);
@@ -366,9 +368,9 @@ class GameTest : public QObject {
                 const QPoint mate = empty[empty.indexOf(cell) ^ 1];  // the other one of its row
                 QCOMPARE(mate.y(), cell.y());
                 h.Select(cell.x(), cell.y());
-                h.Key(w.SolutionGrid[cell.y()][mate.x()]);
+                h.Key(w.game().SolutionGrid()[cell.y()][mate.x()]);
             }
-            QVERIFY(w.PlayGrid != w.SolutionGrid);
+            QVERIFY(w.game().PlayGrid() != w.game().SolutionGrid());
             QCOMPARE(h.services.messages.size(), 1);
             QVERIFY(h.services.messages[0].startsWith(QStringLiteral("Congratulations !")));
         }

@@ -4,6 +4,7 @@
 #include "WindowHarness.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::LanguageScope;
 using quintara::testing::Repeated;
 using quintara::testing::Supply;
@@ -31,9 +32,9 @@ class GenerateTest : public QObject {
         QCOMPARE(count_calls, 11);
         QCOMPARE(h.services.messages,
                  Repeated(QStringLiteral("ENGINE ERROR: 001"), 11) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
+        QCOMPARE(h.w().game().State(), gsNone);
         QVERIFY(!h.w().sg1->isHidden());  // laid out by the first attempt
-        QVERIFY(!h.w().Board);
+        QVERIFY(!h.w().game().Board());
     }
 
     // The size group offers three items; a fourth one is refused by every attempt.
@@ -48,7 +49,7 @@ class GenerateTest : public QObject {
             h.services.messages,
             Repeated(QStringLiteral("incorrect checkbox index:3"), 11) + QStringList(kRetries) +
                 Repeated(QStringLiteral("index of checkbox errato:3"), 11) + QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
+        QCOMPARE(h.w().game().State(), gsNone);
         QVERIFY(h.w().sg1->isHidden());
     }
 
@@ -59,15 +60,15 @@ class GenerateTest : public QObject {
         TfrmSudoku& w = h.w();
         h.Generate();
         h.Key(Qt::Key_F6);
-        const CharGrid puzzle = w.GivenGrid;
-        const CharGrid solution = w.SolutionGrid;
+        const CharGrid puzzle = w.game().GivenGrid();
+        const CharGrid solution = w.game().SolutionGrid();
         supply = Supply::FetchFails;
         h.Key(Qt::Key_F10);
         QCOMPARE(h.services.messages,
                  Repeated(QStringLiteral("ENGINE ERROR: 002"), 11) + QStringList(kRetries));
-        QCOMPARE(w.GameState, gsSolution);
-        QCOMPARE(w.GivenGrid, puzzle);
-        QCOMPARE(w.SolutionGrid, solution);
+        QCOMPARE(w.game().State(), gsSolution);
+        QCOMPARE(w.game().GivenGrid(), puzzle);
+        QCOMPARE(w.game().SolutionGrid(), solution);
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
     }
 
@@ -79,7 +80,7 @@ class GenerateTest : public QObject {
             h.services.messages,
             Repeated(QStringLiteral("Generator Puzzle dimension expected:81 received:80"), 11) +
                 QStringList(kRetries));
-        QCOMPARE(h.w().GameState, gsNone);
+        QCOMPARE(h.w().game().State(), gsNone);
         QVERIFY(!h.w().ActPrint->isEnabled());
     }
 
@@ -110,7 +111,7 @@ class GenerateTest : public QObject {
                          (succeeding == 11 ? QStringList(kRetries) : QStringList()));
             QCOMPARE(levels, QString(succeeding, QLatin1Char('E')));
             QVERIFY(indices_in_range);
-            QCOMPARE(h.w().GameState, gsPuzzle);
+            QCOMPARE(h.w().game().State(), gsPuzzle);
             QCOMPARE(h.w().btnGenera->text(), succeeding == 11 ? QStringLiteral("Genera [F10]")
                                                                : QStringLiteral("Rigenera [F10]"));
         }

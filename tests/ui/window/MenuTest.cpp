@@ -8,6 +8,7 @@
 #include "WindowHarness.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
@@ -121,14 +122,14 @@ class MenuTest : public QObject {
         const QPoint given = h.FindCell(true);
         h.Select(empty.x(), empty.y());
         Item(h, "7")->trigger();
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], '7');
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], '7');
         Item(h, "Delete ")->trigger();
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], ' ');
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], ' ');
         h.Select(given.x(), given.y());
-        const char given_symbol = w.GivenGrid[given.y()][given.x()];
+        const char given_symbol = w.game().GivenGrid()[given.y()][given.x()];
         Item(h, "Delete ")->trigger();
         Item(h, given_symbol == '7' ? "8" : "7")->trigger();
-        QCOMPARE(w.PlayGrid[given.y()][given.x()], given_symbol);
+        QCOMPARE(w.game().PlayGrid()[given.y()][given.x()], given_symbol);
         QVERIFY(h.services.messages.isEmpty());
     }
 
@@ -137,16 +138,16 @@ class MenuTest : public QObject {
         TfrmSudoku& w = h.w();
         h.Generate(0);
         Item(h, " Show solution [F6] ")->trigger();
-        QCOMPARE(w.GameState, gsSolution);
+        QCOMPARE(w.game().State(), gsSolution);
         Item(h, "Play [F5]")->trigger();
-        QCOMPARE(w.GameState, gsPlaying);
+        QCOMPARE(w.game().State(), gsPlaying);
         const QPoint empty = h.FindCell(false);
         h.Select(empty.x(), empty.y());
         Item(h, "Hint! [F4]")->trigger();
         QCOMPARE(h.services.messages.size(), 1);
         h.services.answers.push_back(platform::DialogAnswer::Yes);
         Item(h, "Quit game [F5]")->trigger();
-        QCOMPARE(w.GameState, gsPuzzle);
+        QCOMPARE(w.game().State(), gsPuzzle);
     }
 
     void errorViewItemSwitchesTheBox() {
@@ -182,7 +183,7 @@ class MenuTest : public QObject {
         QCOMPARE(seen.first(), QStringLiteral("Delete "));
         QCOMPARE(w.sg1->Col(), empty.x());
         QCOMPARE(w.sg1->Row(), empty.y());
-        QCOMPARE(w.PlayGrid[empty.y()][empty.x()], '7');
+        QCOMPARE(w.game().PlayGrid()[empty.y()][empty.x()], '7');
     }
 
     void rightPressOutsideTheCellsKeepsTheSelection() {
@@ -202,7 +203,7 @@ class MenuTest : public QObject {
         QCOMPARE(w.sg1->Col(), 4);
         QCOMPARE(w.sg1->Row(), 6);
         h.Key('5');  // still a cell of the grid: a key acts on it safely
-        QVERIFY(w.PlayGrid[6][4] == '5' || w.GivenGrid[6][4] != ' ');
+        QVERIFY(w.game().PlayGrid()[6][4] == '5' || w.game().GivenGrid()[6][4] != ' ');
     }
 
     void rightClickOutsidePlayOnlyOpensTheMenu() {
@@ -216,11 +217,13 @@ class MenuTest : public QObject {
     }
 
     void noMenuWithoutAGame() {
-        WindowHarness h;
+        testing::Supply supply = testing::Supply::Bank;
+        WindowHarness h(testing::SwitchableBank(supply));
         TfrmSudoku& w = h.w();
         h.Generate(0);
-        w.GameState = gsNone;
-        w.UpdateState();
+        supply = testing::Supply::EngineFails;
+        h.Generate(0);
+        QCOMPARE(w.game().State(), gsNone);
         QCOMPARE(w.sg1->contextMenuPolicy(), Qt::PreventContextMenu);
         const bool opened = RightClick(h, CellCentre(h, 3, 3), [](QMenu* menu) { menu->close(); });
         QVERIFY(!opened);

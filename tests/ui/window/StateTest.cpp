@@ -7,6 +7,7 @@
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
+using enum GameState;
 using quintara::testing::LanguageScope;
 using quintara::testing::WindowHarness;
 
@@ -40,7 +41,7 @@ class StateTest : public QObject {
     void startShowsOnlyGenerateSizeAndHelp() {
         WindowHarness h;
         TfrmSudoku& w = h.w();
-        QCOMPARE(w.GameState, gsNone);
+        QCOMPARE(w.game().State(), gsNone);
         QVERIFY(w.sg1->isHidden());
         QVERIFY(w.pnlGameOn->isHidden());
         QVERIFY(w.Clock1->isHidden());
@@ -60,7 +61,7 @@ class StateTest : public QObject {
         WindowHarness h;
         TfrmSudoku& w = h.w();
         h.Generate();
-        QCOMPARE(w.GameState, gsPuzzle);
+        QCOMPARE(w.game().State(), gsPuzzle);
         CheckEnabling(w, {true, true, true, true, false});
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Play [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show solution [F6] "));
@@ -68,13 +69,13 @@ class StateTest : public QObject {
         QVERIFY(w.popm1->AutoPopup());
 
         h.Key(Qt::Key_F6);
-        QCOMPARE(w.GameState, gsSolution);
+        QCOMPARE(w.game().State(), gsSolution);
         CheckEnabling(w, {true, true, true, true, false});
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Play [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
 
         h.Play();  // from the solution view too
-        QCOMPARE(w.GameState, gsPlaying);
+        QCOMPARE(w.game().State(), gsPlaying);
         CheckEnabling(w, {false, true, true, true, true});
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Quit game [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show solution [F6] "));
@@ -90,22 +91,22 @@ class StateTest : public QObject {
         }
         h.Key(Qt::Key_F9);
 
-        const QDateTime start = w.StartTime;
+        const QDateTime start = w.game().StartTime();
         const int offset_seconds = w.Clock1->TimeOffset.Seconds;
         h.services.now = h.services.now.addSecs(61);
         h.Key(Qt::Key_F6);
-        QCOMPARE(w.GameState, gsPlayingSolution);
+        QCOMPARE(w.game().State(), gsPlayingSolution);
         CheckEnabling(w, {false, true, true, true, false});
         QVERIFY(w.pnlGameOn->isHidden());
         QCOMPARE(w.btnPlay->text(), QStringLiteral(" Quit game [F5] "));
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
 
         h.Key(Qt::Key_F6);
-        QCOMPARE(w.GameState, gsPlaying);
+        QCOMPARE(w.game().State(), gsPlaying);
         QVERIFY(!w.pnlGameOn->isHidden());
         QVERIFY(!w.cbxHideTimer->isChecked());  // unchecked again on entering play
         QVERIFY(!w.Clock1->isHidden());
-        QCOMPARE(w.StartTime, start);  // the views do not touch the clock
+        QCOMPARE(w.game().StartTime(), start);  // the views do not touch the clock
         QCOMPARE(w.Clock1->TimeOffset.Seconds, offset_seconds);
         QVERIFY(h.services.messages.isEmpty());
     }
@@ -124,23 +125,6 @@ class StateTest : public QObject {
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
     }
 
-    void unmanagedStateDisablesAllAndSays() {
-        WindowHarness h;
-        TfrmSudoku& w = h.w();
-        h.Generate();
-        LanguageScope scope("EN");
-        for (const char* language : {"EN", "IT"}) {
-            scope.Set(language);
-            w.GameState = 3;
-            w.UpdateState();
-            CheckEnabling(w, {false, false, false, false, false});
-            QVERIFY(!w.popm1->AutoPopup());
-        }
-        QCOMPARE(h.services.messages,
-                 QStringList({QStringLiteral("Internal error 001: state:3 unmanaged !"),
-                              QStringLiteral("Internal error 001: stato:3 non gestito !")}));
-    }
-
     // Keys that start nothing reach the grid, whose key handler then tells how to play.
     void keysThatStartNothingAtStart() {
         WindowHarness h;
@@ -149,7 +133,7 @@ class StateTest : public QObject {
                             Qt::Key_Minus, Qt::Key_Period, Qt::Key_CapsLock}) {
             h.services.messages.clear();
             h.Key(key);
-            QCOMPARE(w.GameState, gsNone);
+            QCOMPARE(w.game().State(), gsNone);
             QCOMPARE(h.services.messages,
                      QStringList(QStringLiteral("To start playing click [Play] or press [F5] !")));
         }
@@ -181,13 +165,13 @@ class StateTest : public QObject {
         for (const auto& k : keys) {
             h.services.messages.clear();
             h.Key(k.key, k.modifiers);
-            QCOMPARE(w.GameState, gsPuzzle);
+            QCOMPARE(w.game().State(), gsPuzzle);
             // The modifier's own key press reaches the grid as well.
             QCOMPARE(h.services.messages, QStringList({hint, hint}));
         }
         h.services.messages.clear();
         h.Key(Qt::Key_F6);  // handled: never reaches the grid
-        QCOMPARE(w.GameState, gsSolution);
+        QCOMPARE(w.game().State(), gsSolution);
         QVERIFY(h.services.messages.isEmpty());
         h.Key(Qt::Key_F4);  // Hint is disabled here: passes on
         QCOMPARE(h.services.messages, QStringList(hint));
@@ -203,7 +187,7 @@ class StateTest : public QObject {
         QCOMPARE(h.services.modal_dialogs.size(), 1);
         QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
         QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
-        QCOMPARE(w.GameState, gsPlaying);
+        QCOMPARE(w.game().State(), gsPlaying);
         QVERIFY(w.sg1->hasFocus());
         QVERIFY(h.services.messages.isEmpty());
     }
@@ -229,21 +213,20 @@ class StateTest : public QObject {
             WindowHarness h;
             TfrmSudoku& w = h.w();
             h.Generate(size.item);
-            QCOMPARE(w.GameState, gsPuzzle);
-            QCOMPARE(w.ActiveBoxSize, size.item + 3);
+            QCOMPARE(w.game().State(), gsPuzzle);
+            QCOMPARE(w.game().ActiveBoxSize(), size.item + 3);
             QCOMPARE(w.sg1->RowCount(), size.cells);
             QCOMPARE(w.sg1->ColCount(), size.cells);
             QCOMPARE(w.sg1->DefaultColWidth(), size.width);
             QCOMPARE(w.sg1->DefaultRowHeight(), size.height);
             QCOMPARE(w.sg1->GridLineWidth(), size.line);
-            QCOMPARE(w.BoxLineWidth, 3);
             QVERIFY(!w.sg1->isHidden());
-            QCOMPARE(w.Board->GetGridSize(), size.cells);
+            QCOMPARE(w.game().Board()->GetGridSize(), size.cells);
             // Puzzle and play grid agree; the solution is full.
             for (int r = 0; r < size.cells; ++r) {
                 for (int c = 0; c < size.cells; ++c) {
-                    QCOMPARE(w.PlayGrid[r][c], w.GivenGrid[r][c]);
-                    QVERIFY(w.SolutionGrid[r][c] != ' ');
+                    QCOMPARE(w.game().PlayGrid()[r][c], w.game().GivenGrid()[r][c]);
+                    QVERIFY(w.game().SolutionGrid()[r][c] != ' ');
                 }
             }
             QVERIFY(h.services.messages.isEmpty());
@@ -254,19 +237,19 @@ class StateTest : public QObject {
         WindowHarness h;
         TfrmSudoku& w = h.w();
         h.Generate(1);
-        const TsdBoard* board = w.Board.get();
+        const TsdBoard* board = w.game().Board();
         h.Select(7, 5);
         w.btnFontPiu->click();
         h.Generate(1);
-        QCOMPARE(w.Board.get(), board);
+        QCOMPARE(w.game().Board(), board);
         QCOMPARE(w.sg1->Col(), 7);
         QCOMPARE(w.sg1->Row(), 5);
         QCOMPARE(w.sg1->DefaultColWidth(), 35);  // the font step is kept too
         QCOMPARE(w.btnGenera->text(), QStringLiteral("Generate [F10]"));
 
         h.Generate(0);  // another size: laid out anew from the current font size
-        QCOMPARE(w.ActiveBoxSize, 3);
-        QCOMPARE(w.Board->GetGridSize(), 9);
+        QCOMPARE(w.game().ActiveBoxSize(), 3);
+        QCOMPARE(w.game().Board()->GetGridSize(), 9);
         QCOMPARE(w.sg1->Col(), 0);
         QCOMPARE(w.sg1->Row(), 0);
         QCOMPARE(w.sg1->DefaultColWidth(), 45);
@@ -290,7 +273,7 @@ class StateTest : public QObject {
         h.services.now = QDateTime(QDate(2026, 3, 14), QTime(21, 47, 13, 600));
         h.Generate();
         h.Play();
-        QCOMPARE(w.StartTime, h.services.now);
+        QCOMPARE(w.game().StartTime(), h.services.now);
         QCOMPARE(w.Clock1->TimeOffset.Days, 0);
         QCOMPARE(w.Clock1->TimeOffset.Hours, -21);
         QCOMPARE(w.Clock1->TimeOffset.Minutes, -47);
@@ -306,7 +289,7 @@ class StateTest : public QObject {
         h.Play();
         QVERIFY(h.w().close());
         QVERIFY(!h.w().isVisible());
-        QVERIFY(!h.w().Board);
+        QVERIFY(!h.w().game().Board());
         QVERIFY(h.services.questions.isEmpty());
     }
 

@@ -13,6 +13,7 @@
 #include "ui/platform/QtServices.h"
 
 using namespace quintara;
+using enum GameState;
 using platform::DialogAnswer;
 using quintara::testing::Repeated;
 using quintara::testing::Supply;
@@ -32,7 +33,11 @@ const char* const kStartNames[] = {"gsNone at start", "gsNone after a failure",
 constexpr int Column(Start start) {
     return start <= kNoneAfterFailure ? 0 : start - 1;
 }
-constexpr uint8_t kStateOfColumn[] = {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution};
+constexpr int N(GameState state) {
+    return StateNumber(state);
+}
+constexpr int kStateOfColumn[] = {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying),
+                                  N(gsPlayingSolution)};
 int ColumnOf(int state) {
     return int(std::find(std::begin(kStateOfColumn), std::end(kStateOfColumn), state) -
                std::begin(kStateOfColumn));
@@ -50,22 +55,39 @@ struct Command {
 
 using enum Supply;
 const Command kCommands[] = {
-    {"F1 help", Qt::Key_F1, {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F4 hint", Qt::Key_F4, {kPass, kPass, kPass, gsPlaying, kPass}},
-    {"F5 answered Yes", Qt::Key_F5, {kPass, gsPlaying, gsPlaying, gsPuzzle, gsPuzzle}},
+    {"F1 help",
+     Qt::Key_F1,
+     {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
+    {"F4 hint", Qt::Key_F4, {kPass, kPass, kPass, N(gsPlaying), kPass}},
+    {"F5 answered Yes", Qt::Key_F5, {kPass, N(gsPlaying), N(gsPlaying), N(gsPuzzle), N(gsPuzzle)}},
     {"F5 answered No",
      Qt::Key_F5,
-     {kPass, gsPlaying, gsPlaying, gsPlaying, gsPlayingSolution},
+     {kPass, N(gsPlaying), N(gsPlaying), N(gsPlaying), N(gsPlayingSolution)},
      Supply::Bank,
      DialogAnswer::No},
-    {"F6 view", Qt::Key_F6, {kPass, gsSolution, gsPuzzle, gsPlayingSolution, gsPlaying}},
-    {"F7 print", Qt::Key_F7, {kPass, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F8 error view", Qt::Key_F8, {gsNone, gsPuzzle, gsSolution, gsPlaying, gsPlayingSolution}},
-    {"F9 hide timer", Qt::Key_F9, {kPass, kPass, kPass, gsPlaying, kPass}},
-    {"F10 generate", Qt::Key_F10, {gsPuzzle, gsPuzzle, gsPuzzle, kPass, kPass}},
-    {"F10, engine error", Qt::Key_F10, {gsNone, gsNone, gsNone, kPass, kPass}, EngineFails},
-    {"F10, bad solution", Qt::Key_F10, {gsNone, gsNone, gsNone, kPass, kPass}, SolutionClashes},
-    {"F10, fetch fails", Qt::Key_F10, {gsNone, gsPuzzle, gsSolution, kPass, kPass}, FetchFails},
+    {"F6 view",
+     Qt::Key_F6,
+     {kPass, N(gsSolution), N(gsPuzzle), N(gsPlayingSolution), N(gsPlaying)}},
+    {"F7 print",
+     Qt::Key_F7,
+     {kPass, N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
+    {"F8 error view",
+     Qt::Key_F8,
+     {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
+    {"F9 hide timer", Qt::Key_F9, {kPass, kPass, kPass, N(gsPlaying), kPass}},
+    {"F10 generate", Qt::Key_F10, {N(gsPuzzle), N(gsPuzzle), N(gsPuzzle), kPass, kPass}},
+    {"F10, engine error",
+     Qt::Key_F10,
+     {N(gsNone), N(gsNone), N(gsNone), kPass, kPass},
+     EngineFails},
+    {"F10, bad solution",
+     Qt::Key_F10,
+     {N(gsNone), N(gsNone), N(gsNone), kPass, kPass},
+     SolutionClashes},
+    {"F10, fetch fails",
+     Qt::Key_F10,
+     {N(gsNone), N(gsPuzzle), N(gsSolution), kPass, kPass},
+     FetchFails},
 };
 
 // What the player sees in each column's state (English). Texts nullptr: left as they were.
@@ -235,13 +257,13 @@ class TransitionTest : public QObject {
         const bool game_on_display =
             start != kNoneAtStart || (c.key == Qt::Key_F10 && c.supply == Supply::Bank);
         const int side = (size_item + 3) * (size_item + 3);
-        const QChar hint = QChar::fromLatin1(w.SolutionGrid[w.sg1->Row()][w.sg1->Col()]);
+        const QChar hint = QChar::fromLatin1(w.game().SolutionGrid()[w.sg1->Row()][w.sg1->Col()]);
 
         supply = c.supply;
         h.services.answers.push_back(c.answer);
         h.Key(c.key);
 
-        QCOMPARE(w.GameState, kStateOfColumn[to]);
+        QCOMPARE(N(w.game().State()), kStateOfColumn[to]);
         QCOMPARE(h.services.messages, MessagesOf(c, from, side * side, hint));
         const bool asks = c.key == Qt::Key_F5 && from >= 3;
         QCOMPARE(h.services.questions.size(), asks ? 1 : 0);
@@ -265,7 +287,7 @@ class TransitionTest : public QObject {
         QCOMPARE(w.btnToggleView->text(), v.toggle_text ? QString(v.toggle_text) : toggle_before);
         QCOMPARE(w.popm1->AutoPopup(), to != 0);
         if (to != 0) {
-            const QString symbols = QString::fromStdString(w.Symbols(size_item + 3));
+            const QString symbols = QString::fromStdString(std::string(SymbolsOf(size_item + 3)));
             QCOMPARE(h.MenuCaptions(), MenuOf(to, symbols, error_view));
         }
         QCOMPARE(w.sg1->isVisible(), start != kNoneAtStart || c.key == Qt::Key_F10);
@@ -303,14 +325,14 @@ class TransitionTest : public QObject {
             }
             const QPoint empty = h.FindCell(false);
             h.Select(empty.x(), empty.y());
-            const uint8_t state = w.GameState;
-            const CharGrid puzzle = w.GivenGrid;
+            const GameState state = w.game().State();
+            const CharGrid puzzle = w.game().GivenGrid();
             h.services.answers.push_back(platform::DialogAnswer::No);
             KeysUnderABox keys(h);
             h.Key(c.opener);
             QVERIFY2(keys.opened == 1, c.name);
-            QCOMPARE(w.GameState, state);
-            QCOMPARE(w.GivenGrid, puzzle);
+            QCOMPARE(w.game().State(), state);
+            QCOMPARE(w.game().GivenGrid(), puzzle);
             QCOMPARE(w.cbxControllo->isChecked(), false);
             QCOMPARE(h.services.messages.size(), c.messages);
             QCOMPARE(h.services.questions.size(), c.questions);

@@ -80,10 +80,10 @@ class WindowHarness {
     // First cell (row-major) whose given is empty, or a given when `given` is true; `skip` passes
     // over that many matching cells first. (-1, -1) when there is none.
     QPoint FindCell(bool given, int skip = 0) const {
-        const int size = window->ActiveBoxSize * window->ActiveBoxSize;
+        const int size = window->game().ActiveBoxSize() * window->game().ActiveBoxSize();
         for (int row = 0; row < size; ++row) {
             for (int col = 0; col < size; ++col) {
-                if ((window->GivenGrid[row][col] != ' ') == given && skip-- == 0) {
+                if ((window->game().GivenGrid()[row][col] != ' ') == given && skip-- == 0) {
                     return {col, row};
                 }
             }

@@ -53,7 +53,7 @@ class Orca:
         # A terminal makes Orca's log line-buffered.
         self.terminal, log = pty.openpty()
         threading.Thread(target=self._read, daemon=True).start()
-        desktop._start(["orca", "--replace", "--user-prefs", os.path.join(home, "orca"),
+        self.process = desktop._start(["orca", "--replace", "--user-prefs", os.path.join(home, "orca"),
                         "--debug-file", os.ttyname(log)], log="orca.log", env=env)
         self.wait(r"Screen reader on", 0, 30)
 
@@ -148,6 +148,13 @@ def play(game):
     game.says("F6", r"^notification Game shown")
 
 
+def cpu_seconds(process):
+    """Time the process's main thread has run, where the game answers the screen reader and
+    Orca does its work."""
+    with open("/proc/%d/schedstat" % process.pid) as stat:
+        return int(stat.read().split()[0]) / 1e9
+
+
 def latency(game, moves):
     """For each arrow key, in seconds: from the key to Orca's first word of the cell or row it
     lands on, and the three legs of that: the key reaching Orca, the game's focus event
@@ -171,19 +178,23 @@ def measure(desktop, orca, binary):
     for side, item in ((9, "3x3"), (25, "5x5")):
         game = Game(desktop, orca, binary)
         reader.Reader(game.process.pid).find("radio button", item).get_action_iface().do_action(0)
-        game.says("F10", r"^notification New puzzle, %d by %d" % (side, side))
-        game.says("F5", r"^notification Playing")
+        game.says("F10", r"^table with %d rows" % side)
+        game.says("F5", r"^F5")
         for kind, moves in (("along a row", (("Right", r"^Row 1, column 2: "),
                                              ("Left", r"^Row 1, column 1: "))),
                             ("across rows", (("Down", r"^Row 2, column 1: "),
                                              ("Up", r"^Row 1, column 1: ")))):
+            cpu = [cpu_seconds(game.process), cpu_seconds(orca.process)]
             legs = list(zip(*latency(game, moves)))
+            cpu = [1000 * (cpu_seconds(p) - c) / len(legs[0])
+                   for p, c in zip((game.process, orca.process), cpu)]
             times = sorted(legs[0])
             print("%d x %d, %s: key to speech median %.0f ms, p90 %.0f ms; medians of its legs: "
-                  "key to Orca %.0f ms, to the game's focus event %.0f ms, to speech %.0f ms"
+                  "key to Orca %.0f ms, to the game's focus event %.0f ms, to speech %.0f ms; "
+                  "CPU a key: game %.1f ms, Orca %.1f ms"
                   % (side, side, kind, 1000 * statistics.median(times),
                      1000 * times[int(0.9 * len(times))],
-                     *(1000 * statistics.median(leg) for leg in legs[1:])))
+                     *(1000 * statistics.median(leg) for leg in legs[1:]), *cpu))
         desktop.stop(game.process)
 
 

@@ -98,7 +98,11 @@ class Game:
         self.focus()
 
     def focus(self):
-        """What a window manager does when a window appears or a dialog over it closes."""
+        """What a window manager does when a window appears or a dialog over it closes: the
+        X server has none here. Waits for the game to show its window alone."""
+        shown = lambda: self.desktop.xdotool("search", "--onlyvisible", "--pid",
+                                             self.process.pid, "--name", ".").split()
+        wait_for(lambda: shown() == [self.window], 10, "the game to show its window alone")
         self.desktop.xdotool("windowfocus", "--sync", self.window)
 
     def says(self, keys, *patterns):

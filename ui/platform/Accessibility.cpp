@@ -140,13 +140,12 @@ void NotifyCellChanged(TDrawGrid* grid, int col, int row) {
     QAccessible::updateAccessibility(&event);
 }
 
-void SpeakCurrentCell(TDrawGrid* grid) {
-    if (!QAccessible::isActive() || !grid->hasFocus()) {
+void RenewCurrentCell(TDrawGrid* grid) {
+    if (!QAccessible::isActive()) {
         return;
     }
     auto* table = static_cast<TDrawGridAccessible*>(QAccessible::queryAccessibleInterface(grid));
     table->RenewCell(grid->Col(), grid->Row());
-    NotifyCellFocused(grid, grid->Col(), grid->Row());
 }
 
 void SpeakMessage(QWidget* near, const QString& text) {

@@ -26,10 +26,10 @@ void InstallAccessibility();
 void NotifyCellFocused(TDrawGrid* grid, int col, int row);
 void NotifyCellChanged(TDrawGrid* grid, int col, int row);
 
-// Has a screen reader speak the grid's current cell as it stands, while the grid has the focus:
-// the cell is focused again as a new object. Screen readers pass over a table cell's new name
-// and over a second focus on the object they stand on, but speak a newly focused one.
-void SpeakCurrentCell(TDrawGrid* grid);
+// Gives the grid's current cell a new interface, so that a screen reader speaks it when it is
+// focused next: screen readers pass over a table cell's new name and over a second focus on the
+// object they stand on, but speak a newly focused one.
+void RenewCurrentCell(TDrawGrid* grid);
 // Has a screen reader speak `text` without moving the focus: a notification in the window of
 // `near` appears with that text. (Qt before 6.8 has no announcement event.)
 void SpeakMessage(QWidget* near, const QString& text);

@@ -104,14 +104,16 @@ void TDrawGrid::RepaintCell(int col, int row) {
 
 void TDrawGrid::CellChanged(int col, int row) {
     if (col >= 0 && row >= 0 && col < col_count_ && row < row_count_) {
-        NotifyCellChanged(this, col, row);
+        // Renewed first, so that the name change comes from the interface that stays.
         if (col == col_ && row == row_) {
             AnnounceCurrentCell();
         }
+        NotifyCellChanged(this, col, row);
     }
 }
 
 void TDrawGrid::AnnounceCurrentCell() {
+    RenewCurrentCell(this);
     Announce(QString());
 }
 
@@ -135,7 +137,7 @@ void TDrawGrid::SpeakPending() {
         return;
     }
     if (announcement_->isEmpty()) {
-        SpeakCurrentCell(this);
+        NotifyCellFocused(this, col_, row_);
     } else {
         SpeakMessage(this, *announcement_);
     }

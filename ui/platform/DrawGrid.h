@@ -153,7 +153,7 @@ class TDrawGrid : public QWidget {
     TCanvas* canvas_ = nullptr;
     // Fonts and shaped symbols outlive a repaint: every cell draws from the same few.
     TTextCache text_cache_;
-    // What waits to be spoken: a message, or an empty text for the current cell's name.
+    // What waits to be spoken: a message, or an empty text for the current cell, renewed.
     std::optional<QString> announcement_;
 };
 

@@ -124,20 +124,6 @@ class StateTest : public QObject {
         QVERIFY(h.services.messages.isEmpty());
     }
 
-    void buttonTextsPerStateInItalian() {
-        WindowHarness h;
-        TfrmSudoku& w = h.w();
-        const LanguageScope italian("IT");
-        h.Generate();
-        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Gioca [F5] "));
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
-        h.Key(Qt::Key_F6);
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra gioco [F6] "));
-        h.Play();
-        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Abbandona gioco [F5] "));
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
-    }
-
     // Keys that start nothing reach the grid, whose key handler then tells how to play.
     void keysThatStartNothingAtStart() {
         WindowHarness h;

@@ -17,53 +17,17 @@ constexpr Caption kQuit = {" Abbandona gioco [F5] ", " Quit game [F5] "};
 constexpr Caption kShowSolution = {" Mostra soluzione [F6] ", " Show solution [F6] "};
 constexpr Caption kShowGame = {" Mostra gioco [F6] ", " Show game [F6] "};
 
+// clang-format off
 constexpr std::array<StateRow, 5> kRows = {{
-    {gsNone, true, false, false, false, false, {}, {}, {}, 0, gsNone},
-    {gsPuzzle,
-     true,
-     true,
-     false,
-     false,
-     false,
-     kPlay,
-     kShowSolution,
-     {Play, ToggleAsShown},
-     2,
-     gsSolution},
-    {gsSolution,
-     true,
-     true,
-     false,
-     false,
-     false,
-     kPlay,
-     kShowGame,
-     {Play, ToggleAsShown},
-     2,
-     gsPuzzle},
-    {gsPlaying,
-     false,
-     true,
-     true,
-     true,
-     true,
-     kQuit,
-     kShowSolution,
-     {Symbols, ErrorView, Hint, Play, Toggle},
-     5,
-     gsPlayingSolution},
-    {gsPlayingSolution,
-     false,
-     true,
-     false,
-     false,
-     false,
-     kQuit,
-     kShowGame,
-     {Play, Toggle},
-     2,
-     gsPlaying},
+    // state           generate game   hint   panel  focus  Play   view button    menu, items        view leads to
+    {gsNone,            true,  false, false, false, false, {},    {},            {}, 0,                gsNone},
+    {gsPuzzle,          true,  true,  false, false, false, kPlay, kShowSolution, {Play, ToggleAsShown}, 2, gsSolution},
+    {gsSolution,        true,  true,  false, false, false, kPlay, kShowGame,     {Play, ToggleAsShown}, 2, gsPuzzle},
+    {gsPlaying,         false, true,  true,  true,  true,  kQuit, kShowSolution,
+     {Symbols, ErrorView, Hint, Play, Toggle}, 5, gsPlayingSolution},
+    {gsPlayingSolution, false, true,  false, false, false, kQuit, kShowGame,     {Play, Toggle}, 2,        gsPlaying},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The game as its definition gives it, for the monkey's model: alphabets, layout, the state table,
-// the transitions, the texts and the addresses. Only the model reads this.
+// The game as its definition gives it, for the monkey's model: alphabets, layout, the state table
+// and the transitions (from the tests' one transcription of the table), the texts and the
+// addresses. Only the model reads this.
 #include <array>
 #include <string>
 #include <string_view>
 
 #include "Model.h"
+#include "support/StateRules.h"
 #include "ui/Links.h"
 
 namespace quintara::monkey::rules {
@@ -48,21 +50,31 @@ constexpr size_t Index(State state) {
     return 0;
 }
 
-// The state table: generate, game commands, hint, game panel, menu, Play and Show solution texts.
-inline constexpr std::array<Controls, 5> kControls = {{
-    {true, false, false, false, false, nullptr, nullptr},
-    {true, true, false, false, true, " Play [F5] ", " Show solution [F6] "},
-    {true, true, false, false, true, " Play [F5] ", " Show game [F6] "},
-    {false, true, true, true, true, " Quit game [F5] ", " Show solution [F6] "},
-    {false, true, false, false, true, " Quit game [F5] ", " Show game [F6] "},
-}};
+// The state table, from the tests' one transcription: generate, game commands, hint, game panel,
+// menu, Play and Show solution texts, and where Play (or Quit game answered Yes) and Show solution
+// / Show game lead. Both commands are disabled in gsNone; there the transitions are never read.
+constexpr std::array<Controls, 5> ControlsTable() {
+    std::array<Controls, 5> table{};
+    for (size_t i = 0; i < table.size(); ++i) {
+        const testing::View& v = testing::kViews[i];
+        table[i] = {v.generate, v.play, v.hint, v.game_panel, i > 0, v.play_text, v.toggle_text};
+    }
+    return table;
+}
+inline constexpr std::array<Controls, 5> kControls = ControlsTable();
 
-// Where Play (or Quit game answered Yes) and Show solution / Show game lead from each state.
-// Both are disabled in gsNone; there the tables are never read.
-inline constexpr std::array<State, 5> kAfterPlay = {State::None, State::Playing, State::Playing,
-                                                    State::Puzzle, State::Puzzle};
-inline constexpr std::array<State, 5> kAfterToggle = {State::None, State::Solution, State::Puzzle,
-                                                      State::PlayingSolution, State::Playing};
+constexpr std::array<State, 5> StatesAfter(testing::Command command) {
+    constexpr std::array<State, 5> kByColumn = {State::None, State::Puzzle, State::Solution,
+                                                State::Playing, State::PlayingSolution};
+    std::array<State, 5> after{};
+    for (size_t i = 0; i < after.size(); ++i) {
+        const int to = testing::kAfter[static_cast<int>(command)][i];
+        after[i] = to == testing::kPass ? State::None : kByColumn[static_cast<size_t>(to)];
+    }
+    return after;
+}
+inline constexpr std::array<State, 5> kAfterPlay = StatesAfter(testing::Command::PlayAnsweredYes);
+inline constexpr std::array<State, 5> kAfterToggle = StatesAfter(testing::Command::Toggle);
 
 // Help page of each state.
 inline constexpr std::array<int, 5> kHelpPage = {0, 1, 1, 2, 2};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller: hint, quit, erasing entries, completion with a controlled clock, and the
 // player's entries by key.
+#include <QPaintEvent>
 #include <QTimeZone>
 
 #include "WindowHarness.h"
@@ -15,6 +16,21 @@ using quintara::testing::Repeated;
 using quintara::testing::WindowHarness;
 
 namespace {
+
+// The areas a widget is asked to paint.
+class PaintedAreas : public QObject {
+  public:
+    explicit PaintedAreas(QWidget* widget) { widget->installEventFilter(this); }
+    QList<QRect> areas;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            areas.append(static_cast<QPaintEvent*>(event)->rect());
+        }
+        return false;
+    }
+};
 
 // The bank's puzzle with all its givens but four cells at the corners of a rectangle, two rows
 // of one band, that hold a, b and b, a in the solution: the next puzzle if the drawn one has no
@@ -187,6 +203,30 @@ class GameTest : public QObject {
         QCOMPARE(at(given), given_symbol);
         QVERIFY(h.services.messages.isEmpty());
         QVERIFY(h.services.questions.isEmpty());
+    }
+
+    // An entry repaints its own cell and, with the error view on, the cells whose clash mark it
+    // changes: never the whole grid.
+    void entryRepaintsOnlyTheCellsItChanges() {
+        for (const bool error_view : {false, true}) {
+            WindowHarness h;
+            TfrmSudoku& w = h.w();
+            h.Generate(2);
+            h.Play();
+            w.cbxControllo->setChecked(error_view);
+            const QPoint empty = h.FindCell(false);
+            h.Select(empty.x(), empty.y());
+            QCoreApplication::processEvents();
+            PaintedAreas painted(w.sg1);
+            h.Key(w.game().SolutionGrid()[empty.y()][empty.x()]);
+            QVERIFY(!painted.areas.isEmpty());
+            const platform::TRect cell = w.sg1->CellRect(empty.x(), empty.y());
+            const QRect own = QRect(QPoint(cell.Left, cell.Top), QPoint(cell.Right, cell.Bottom));
+            for (const QRect& area : painted.areas) {
+                QVERIFY(area.width() < 3 * own.width() && area.height() < 3 * own.height());
+            }
+            QVERIFY(painted.areas.first().intersects(own));
+        }
     }
 
     // Keypad digits enter digits and other non-character keys nothing, so no lower-case letter

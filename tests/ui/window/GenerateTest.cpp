@@ -72,18 +72,6 @@ class GenerateTest : public QObject {
         QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
     }
 
-    void engineErrorIsShownAtEveryAttempt() {
-        const Supply supply = Supply::EngineFails;
-        WindowHarness h(SwitchableBank(supply));
-        h.Generate();
-        QCOMPARE(
-            h.services.messages,
-            Repeated(QStringLiteral("Generator Puzzle dimension expected:81 received:80"), 11) +
-                QStringList(kRetries));
-        QCOMPARE(h.w().game().State(), gsNone);
-        QVERIFY(!h.w().ActPrint->isEnabled());
-    }
-
     // A success after failed attempts: each failure has shown its message; the Generate button
     // is relabelled, unless it was the eleventh attempt, which still ends with the retries
     // message. Every attempt asks for the easy level and draws an index below the count.

@@ -216,6 +216,26 @@ class MenuTest : public QObject {
         QCOMPARE(w.sg1->Row(), 0);
     }
 
+    // A symbol item chosen outside play, as one left over from an earlier menu, enters nothing.
+    void symbolItemsEnterNothingOutsidePlay() {
+        WindowHarness h;
+        TfrmSudoku& w = h.w();
+        QAction item;
+        item.setData(int('5'));
+        for (const Qt::Key key : {Qt::Key_F10, Qt::Key_F6, Qt::Key_F5, Qt::Key_F6}) {
+            h.Key(key);  // puzzle, solution, playing, playing solution
+            if (w.game().State() == gsPlaying) {
+                continue;
+            }
+            const CharGrid before = w.game().PlayGrid();
+            for (int cell = 0; cell < 3; ++cell) {
+                h.Select(h.FindCell(false, cell).x(), h.FindCell(false, cell).y());
+                w.N11Click(&item);
+            }
+            QCOMPARE(w.game().PlayGrid(), before);
+        }
+    }
+
     void noMenuWithoutAGame() {
         testing::Supply supply = testing::Supply::Bank;
         WindowHarness h(testing::SwitchableBank(supply));

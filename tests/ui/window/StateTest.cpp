@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Game states: the controls of each state, the command transitions, the function keys and the
 // rules of Generate.
+#include <QFrame>
 #include <QLabel>
+#include <QRadioButton>
 
 #include "WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
@@ -55,6 +57,17 @@ class StateTest : public QObject {
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("Quintara Vers.1.3")));
         CheckEnabling(w, {true, false, false, false, false});
         QVERIFY(h.services.messages.isEmpty());
+
+        // The title band is maroon between the name and the version; the size items stand in
+        // one row, left to right.
+        const QImage band = w.Panel1->grab().toImage();
+        QCOMPARE(band.pixelColor(600, 4), QColor(0x80, 0x00, 0x00));
+        const QList<QRadioButton*> sizes = w.cbg1->findChildren<QRadioButton*>();
+        QCOMPARE(sizes.size(), 3);
+        for (int i = 1; i < 3; ++i) {
+            QCOMPARE(sizes[i]->y(), sizes[0]->y());
+            QVERIFY(sizes[i]->x() >= sizes[i - 1]->x() + sizes[i - 1]->width());
+        }
     }
 
     void commandsMoveThroughTheStates() {
@@ -109,20 +122,6 @@ class StateTest : public QObject {
         QCOMPARE(w.game().StartTime(), start);  // the views do not touch the clock
         QCOMPARE(w.Clock1->TimeOffset.Seconds, offset_seconds);
         QVERIFY(h.services.messages.isEmpty());
-    }
-
-    void buttonTextsPerStateInItalian() {
-        WindowHarness h;
-        TfrmSudoku& w = h.w();
-        const LanguageScope italian("IT");
-        h.Generate();
-        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Gioca [F5] "));
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
-        h.Key(Qt::Key_F6);
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra gioco [F6] "));
-        h.Play();
-        QCOMPARE(w.btnPlay->text(), QStringLiteral(" Abbandona gioco [F5] "));
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Mostra soluzione [F6] "));
     }
 
     // Keys that start nothing reach the grid, whose key handler then tells how to play.

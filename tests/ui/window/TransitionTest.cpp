@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "WindowHarness.h"
+#include "support/StateRules.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/QtServices.h"
 
@@ -19,6 +20,7 @@ using quintara::testing::Repeated;
 using quintara::testing::Supply;
 using quintara::testing::SwitchableBank;
 using quintara::testing::WindowHarness;
+using namespace quintara::testing;
 
 namespace {
 
@@ -33,102 +35,36 @@ const char* const kStartNames[] = {"gsNone at start", "gsNone after a failure",
 constexpr int Column(Start start) {
     return start <= kNoneAfterFailure ? 0 : start - 1;
 }
-constexpr int N(GameState state) {
-    return StateNumber(state);
-}
-constexpr int kStateOfColumn[] = {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying),
-                                  N(gsPlayingSolution)};
-int ColumnOf(int state) {
-    return int(std::find(std::begin(kStateOfColumn), std::end(kStateOfColumn), state) -
-               std::begin(kStateOfColumn));
-}
 
-constexpr int kPass = -1;  // the command is disabled there: its key goes on to the grid
-
-struct Command {
+// Each command of the state table as the player gives it.
+struct Key {
     const char* name;
     Qt::Key key;
-    int after[5];  // the state reached from each column, or kPass
+    Command command;
     Supply supply = Supply::Bank;
     DialogAnswer answer = DialogAnswer::Yes;  // to the quit question, when it is asked
 };
 
 using enum Supply;
-const Command kCommands[] = {
-    {"F1 help",
-     Qt::Key_F1,
-     {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
-    {"F4 hint", Qt::Key_F4, {kPass, kPass, kPass, N(gsPlaying), kPass}},
-    {"F5 answered Yes", Qt::Key_F5, {kPass, N(gsPlaying), N(gsPlaying), N(gsPuzzle), N(gsPuzzle)}},
-    {"F5 answered No",
-     Qt::Key_F5,
-     {kPass, N(gsPlaying), N(gsPlaying), N(gsPlaying), N(gsPlayingSolution)},
-     Supply::Bank,
-     DialogAnswer::No},
-    {"F6 view",
-     Qt::Key_F6,
-     {kPass, N(gsSolution), N(gsPuzzle), N(gsPlayingSolution), N(gsPlaying)}},
-    {"F7 print",
-     Qt::Key_F7,
-     {kPass, N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
-    {"F8 error view",
-     Qt::Key_F8,
-     {N(gsNone), N(gsPuzzle), N(gsSolution), N(gsPlaying), N(gsPlayingSolution)}},
-    {"F9 hide timer", Qt::Key_F9, {kPass, kPass, kPass, N(gsPlaying), kPass}},
-    {"F10 generate", Qt::Key_F10, {N(gsPuzzle), N(gsPuzzle), N(gsPuzzle), kPass, kPass}},
-    {"F10, engine error",
-     Qt::Key_F10,
-     {N(gsNone), N(gsNone), N(gsNone), kPass, kPass},
-     EngineFails},
-    {"F10, bad solution",
-     Qt::Key_F10,
-     {N(gsNone), N(gsNone), N(gsNone), kPass, kPass},
-     SolutionClashes},
-    {"F10, fetch fails",
-     Qt::Key_F10,
-     {N(gsNone), N(gsPuzzle), N(gsSolution), kPass, kPass},
-     FetchFails},
+const Key kKeys[] = {
+    {"F1 help", Qt::Key_F1, Command::Help},
+    {"F4 hint", Qt::Key_F4, Command::Hint},
+    {"F5 answered Yes", Qt::Key_F5, Command::PlayAnsweredYes},
+    {"F5 answered No", Qt::Key_F5, Command::PlayAnsweredNo, Supply::Bank, DialogAnswer::No},
+    {"F6 view", Qt::Key_F6, Command::Toggle},
+    {"F7 print", Qt::Key_F7, Command::Print},
+    {"F8 error view", Qt::Key_F8, Command::ErrorView},
+    {"F9 hide timer", Qt::Key_F9, Command::HideTimer},
+    {"F10 generate", Qt::Key_F10, Command::Generate},
+    {"F10, engine error", Qt::Key_F10, Command::GenerateEngineFails, EngineFails},
+    {"F10, bad solution", Qt::Key_F10, Command::GenerateSolutionClashes, SolutionClashes},
+    {"F10, fetch fails", Qt::Key_F10, Command::GenerateFetchFails, FetchFails},
 };
-
-// What the player sees in each column's state (English). Texts nullptr: left as they were.
-struct View {
-    bool generate, play, toggle, hint, game_panel, solution_shown;
-    const char* play_text;
-    const char* toggle_text;
-};
-const View kViews[] = {
-    {true, false, false, false, false, true, nullptr, nullptr},
-    {true, true, true, false, false, false, " Play [F5] ", " Show solution [F6] "},
-    {true, true, true, false, false, true, " Play [F5] ", " Show game [F6] "},
-    {false, true, true, true, true, false, " Quit game [F5] ", " Show solution [F6] "},
-    {false, true, true, false, false, true, " Quit game [F5] ", " Show game [F6] "},
-};
-
-QStringList MenuOf(int column, const QString& symbols, bool error_view) {
-    switch (column) {
-        case 1:
-            return {"Play [F5]", " Show solution [F6] "};
-        case 2:
-            return {"Play [F5]", " Show game [F6] "};
-        case 3: {
-            QStringList menu("Delete ");
-            for (const QChar symbol : symbols) {
-                menu.append(symbol);
-            }
-            return menu + QStringList{error_view ? "Disable control [F8]" : "View errors [F8]",
-                                      "Hint! [F4]", "Quit game [F5]", "Show solution [F6]"};
-        }
-        case 4:
-            return {"Quit game [F5]", "Show game [F6]"};
-        default:
-            return {};
-    }
-}
 
 // The messages a command brings from a column: the grid's reply to a key passed on, the hint,
 // or each failed attempt's message and the final one.
-QStringList MessagesOf(const Command& command, int column, int cells, QChar hint) {
-    if (command.after[column] == kPass) {
+QStringList MessagesOf(const Key& command, int column, int cells, QChar hint) {
+    if (After(command.command, column) == kPass) {
         if (column == 3) {
             return {};
         }
@@ -230,9 +166,9 @@ class TransitionTest : public QObject {
         QTest::addColumn<int>("size_item");
         int row = 0;
         for (int start = kNoneAtStart; start <= kPlayingSolution; ++start) {
-            for (int command = 0; command < int(std::size(kCommands)); ++command, ++row) {
+            for (int command = 0; command < int(std::size(kKeys)); ++command, ++row) {
                 const int size_item = row % 3;  // the sizes take turns
-                QTest::addRow("%s from %s, %dx%d", kCommands[command].name, kStartNames[start],
+                QTest::addRow("%s from %s, %dx%d", kKeys[command].name, kStartNames[start],
                               size_item + 3, size_item + 3)
                     << start << command << size_item;
             }
@@ -247,9 +183,9 @@ class TransitionTest : public QObject {
         WindowHarness h(SwitchableBank(supply));
         TfrmSudoku& w = h.w();
         Reach(h, supply, Start(start), size_item);
-        const Command& c = kCommands[command];
+        const Key& c = kKeys[command];
         const int from = Column(Start(start));
-        const int to = c.after[from] == kPass ? from : ColumnOf(c.after[from]);
+        const int to = After(c.command, from) == kPass ? from : After(c.command, from);
         const QString play_before = w.btnPlay->text();
         const QString toggle_before = w.btnToggleView->text();
         const bool error_view = w.cbxControllo->isChecked() != (c.key == Qt::Key_F8);
@@ -263,11 +199,11 @@ class TransitionTest : public QObject {
         h.services.answers.push_back(c.answer);
         h.Key(c.key);
 
-        QCOMPARE(N(w.game().State()), kStateOfColumn[to]);
+        QCOMPARE(w.game().State(), kStates[to]);
         QCOMPARE(h.services.messages, MessagesOf(c, from, side * side, hint));
         const bool asks = c.key == Qt::Key_F5 && from >= 3;
         QCOMPARE(h.services.questions.size(), asks ? 1 : 0);
-        const bool prints = c.key == Qt::Key_F7 && c.after[from] != kPass;
+        const bool prints = c.key == Qt::Key_F7 && After(c.command, from) != kPass;
         QCOMPARE(h.services.modal_dialogs.size(), prints ? 1 : 0);
         QCOMPARE(h.services.shell_calls.size(), c.key == Qt::Key_F1 ? 1 : 0);
 

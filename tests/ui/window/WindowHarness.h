@@ -10,6 +10,7 @@
 
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
+#include "support/Supply.h"
 #include "ui/Language.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DrawGrid.h"
@@ -19,35 +20,6 @@
 #include "ui/window/Usudk0201.h"
 
 namespace quintara::testing {
-
-// Where the puzzles come from: the bank; the bank failing at the fetch; a puzzle one cell short,
-// which the engine refuses when it loads it (and keeps refusing: its error state latches); or a
-// solution with two symbols of its first row swapped, which fails only the solution check.
-enum class Supply { Bank, FetchFails, EngineFails, SolutionClashes };
-
-// The bank's puzzles, failing as `supply` says at the moment of each attempt.
-inline PuzzleSource SwitchableBank(const Supply& supply) {
-    return {&GetPuzzleCount, [&supply](int32_t box_size, char level, int32_t index,
-                                       std::string& puzzle, std::string& solution) {
-                const bool found = supply != Supply::FetchFails &&
-                                   GetPuzzle(box_size, level, index, puzzle, solution);
-                if (found && supply == Supply::EngineFails) {
-                    puzzle.pop_back();
-                }
-                if (found && supply == Supply::SolutionClashes) {
-                    std::swap(solution[0], solution[1]);
-                }
-                return found;
-            }};
-}
-
-inline QStringList Repeated(const QString& text, int times) {
-    QStringList list;
-    for (int i = 0; i < times; ++i) {
-        list.append(text);
-    }
-    return list;
-}
 
 // The real main window, shown offscreen with its news dialog, over the recording services.
 class WindowHarness {

@@ -5,15 +5,12 @@ speech-dispatcher and espeak-ng into libao's null device, plays a short game and
 each step is spoken. What Orca says is read from its debug log, which it writes to a terminal
 here: to a file it would be block-buffered, and lines would come late or never.
 
-Usage: orca_test.py BINARY            the short game
-       orca_test.py BINARY --latency  times from an arrow key to its cell being spoken, on
-                                      9 x 9 and 25 x 25 (median and 90th percentile)"""
+Usage: orca_test.py BINARY"""
 
 import os
 import pty
 import re
 import shutil
-import statistics
 import sys
 import threading
 import time
@@ -33,7 +30,7 @@ class Orca:
     """speech-dispatcher and Orca on the desktop's buses; `said` is what Orca spoke so far, as
     (seconds since midnight, text)."""
 
-    def __init__(self, desktop):
+    def __init__(self, desktop, options=()):
         self.desktop, self.said, self.log = desktop, [], []
         home = desktop.runtime
         config = os.path.join(home, "speechd")
@@ -53,7 +50,8 @@ class Orca:
         # A terminal makes Orca's log line-buffered.
         self.terminal, log = pty.openpty()
         threading.Thread(target=self._read, daemon=True).start()
-        self.process = desktop._start(["orca", "--replace", "--user-prefs", os.path.join(home, "orca"),
+        self.process = desktop._start(["orca", "--replace", *options,
+                                       "--user-prefs", os.path.join(home, "orca"),
                         "--debug-file", os.ttyname(log)], log="orca.log", env=env)
         self.wait(r"Screen reader on", 0, 30)
 
@@ -152,74 +150,19 @@ def play(game):
     game.says("F6", r"^notification Game shown")
 
 
-def cpu_seconds(process):
-    """Time the process's main thread has run, where the game answers the screen reader and
-    Orca does its work."""
-    with open("/proc/%d/schedstat" % process.pid) as stat:
-        return int(stat.read().split()[0]) / 1e9
-
-
-def latency(game, moves):
-    """For each arrow key, in seconds: from the key to Orca's first word of the cell or row it
-    lands on, and the three legs of that: the key reaching Orca, the game's focus event
-    reaching Orca, and Orca's work until it speaks (which includes the game's answers to its
-    questions). The moves go back and forth between two places, as (key, spoken) pairs."""
-    legs = []
-    for press in range(16):
-        key, pattern = moves[press % 2]
-        mark = len(game.orca.log)
-        sent, spoken = game.says(key, pattern)
-        seen = [t for t, text in game.orca.log[mark:] if text.startswith("HOST_APP:")][0]
-        focus = [t for t, text in game.orca.log[mark:]
-                 if "object:state-changed:focused for [table cell" in text and " (1, " in text]
-        legs.append((spoken - sent, seen - sent, focus[0] - seen, spoken - focus[0]))
-    return legs
-
-
-def measure(desktop, orca, binary):
-    import reader  # AT-SPI, to pick the size as a player would with the mouse
-    reader.connect()
-    for side, item in ((9, "3x3"), (25, "5x5")):
-        game = Game(desktop, orca, binary)
-        reader.Reader(game.process.pid).find("radio button", item).get_action_iface().do_action(0)
-        game.says("F10", r"^table with %d rows" % side)
-        game.says("F5", r"^F5")
-        for kind, moves in (("along a row", (("Right", r"^Row 1, column 2: "),
-                                             ("Left", r"^Row 1, column 1: "))),
-                            ("across rows", (("Down", r"^Row 2, column 1: "),
-                                             ("Up", r"^Row 1, column 1: ")))):
-            cpu = [cpu_seconds(game.process), cpu_seconds(orca.process)]
-            legs = list(zip(*latency(game, moves)))
-            cpu = [1000 * (cpu_seconds(p) - c) / len(legs[0])
-                   for p, c in zip((game.process, orca.process), cpu)]
-            times = sorted(legs[0])
-            print("%d x %d, %s: key to speech median %.0f ms, p90 %.0f ms; medians of its legs: "
-                  "key to Orca %.0f ms, to the game's focus event %.0f ms, to speech %.0f ms; "
-                  "CPU a key: game %.1f ms, Orca %.1f ms"
-                  % (side, side, kind, 1000 * statistics.median(times),
-                     1000 * times[int(0.9 * len(times))],
-                     *(1000 * statistics.median(leg) for leg in legs[1:]), *cpu))
-        desktop.stop(game.process)
-
-
 def main(arguments):
     binary, started = arguments[0], time.monotonic()
     desktop = Desktop()
-    os.environ.update(DBUS_SESSION_BUS_ADDRESS=desktop.env["DBUS_SESSION_BUS_ADDRESS"],
-                      DISPLAY=desktop.env["DISPLAY"])
-    failed = 0
+    orca, failed = None, 0
     try:
         orca = Orca(desktop)
-        if "--latency" in arguments:
-            measure(desktop, orca, binary)
-        else:
-            play(Game(desktop, orca, binary))
-            print("a short game with Orca: ok (%.1f s)" % (time.monotonic() - started))
+        play(Game(desktop, orca, binary))
+        print("a short game with Orca: ok (%.1f s)" % (time.monotonic() - started))
     except Exception:
         failed = 1
         traceback.print_exc()
-        print("--- what Orca said last ---\n" + "\n".join(t for _, t in orca.said[-30:])
-              if "orca" in dir() else "")
+        if orca:
+            print("--- what Orca said last ---\n" + "\n".join(t for _, t in orca.said[-30:]))
     finally:
         desktop.close()
     print("%d passed, %d failed" % (1 - failed, failed))

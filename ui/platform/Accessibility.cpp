@@ -101,7 +101,8 @@ int ChildIndex(const TDrawGrid* grid, int col, int row) {
 
 // The notification of a window: one pixel, painting nothing, made when first needed.
 QWidget* NotifierOf(QWidget* window) {
-    auto* notifier = window->findChild<QWidget*>(QLatin1String(kNotifierName));
+    auto* notifier =
+        window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly);
     if (notifier == nullptr) {
         notifier = new QWidget(window);
         notifier->setObjectName(QLatin1String(kNotifierName));

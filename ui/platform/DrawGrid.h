@@ -98,7 +98,7 @@ class TDrawGrid : public QWidget {
     void CellChanged(int col, int row);
     // The current cell is spoken as it stands: a key refused on a given, say.
     void AnnounceCurrentCell();
-    // A message is spoken on the current cell, without moving the focus.
+    // A message is spoken without moving the focus (by the window's notification).
     void Announce(const QString& text);
 
     // Only valid inside OnDrawCell.

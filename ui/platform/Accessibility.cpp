@@ -99,7 +99,7 @@ int ChildIndex(const TDrawGrid* grid, int col, int row) {
     return row * grid->ColCount() + col;
 }
 
-// The notification of a window: one pixel, painting nothing, made when first needed.
+// The notification of a window: one pixel, painting nothing, hidden, made when first needed.
 QWidget* NotifierOf(QWidget* window) {
     auto* notifier =
         window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly);
@@ -108,6 +108,7 @@ QWidget* NotifierOf(QWidget* window) {
         notifier->setObjectName(QLatin1String(kNotifierName));
         notifier->setGeometry(0, 0, 1, 1);
         notifier->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notifier->hide();
     }
     return notifier;
 }
@@ -153,10 +154,11 @@ void SpeakMessage(QWidget* near, const QString& text) {
     if (!QAccessible::isActive()) {
         return;
     }
+    // Shown for the moment of the notice only, so that it is no part of the window otherwise.
     QWidget* notifier = NotifierOf(near->window());
-    notifier->hide();
     notifier->setAccessibleName(text);
     notifier->show();
+    notifier->hide();
 }
 
 bool IsScreenReaderKey(TVirtualKey key) {

@@ -59,7 +59,7 @@ void QtServices::ShellExecuteA(QWidget* owner, const QString& verb, const QStrin
     } else if (!QDesktopServices::openUrl(url)) {
         std::fprintf(stderr,
                      "quintara: cannot open %s: no program to open it was found or could be "
-                     "started (xdg-open, or a browser named in $BROWSER)\n",
+                     "started (is xdg-open installed?)\n",
                      qPrintable(address));
     }
 }

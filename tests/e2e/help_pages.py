@@ -19,6 +19,7 @@ class Opener:
     def __init__(self, folder):
         os.makedirs(folder, exist_ok=True)
         self.folder, self.record = folder, os.path.join(folder, "opened")
+        open(self.record, "w").close()
         with open(os.path.join(folder, "xdg-open"), "w") as script:
             script.write("#!/bin/sh\nprintf '%%s\\n' \"$1\" >> '%s'\n" % self.record)
         os.chmod(os.path.join(folder, "xdg-open"), 0o755)
@@ -27,8 +28,6 @@ class Opener:
         return dict(env, PATH=self.folder + os.pathsep + env.get("PATH", ""))
 
     def opened(self):
-        if not os.path.exists(self.record):
-            return []
         with open(self.record) as record:
             return record.read().split()
 

@@ -41,8 +41,8 @@ class Browser:
             os.close(fd)
         self._buffer, self._next, self.session, self.events = b"", 0, None, []
         target = self.call("Target.createTarget", url="about:blank")["targetId"]
-        self.session = self.call("Target.attachToTarget", targetId=target,
-                                 flatten=True)["sessionId"]
+        self.session = self.call("Target.attachToTarget", targetId=target, flatten=True)[
+            "sessionId"]
         for domain in ("Page", "Network", "Runtime", "Log"):
             self.call(domain + ".enable")
 
@@ -73,19 +73,15 @@ class Browser:
         while not any(e.get("method") == method for e in self.events):
             self.events.append(self._message())
 
-    def close(self):
-        self.process.kill()
-        self.process.wait()
-
 
 def problems(events):
     """What went wrong while a page loaded, as one line each."""
     found = []
     for event in events:
         method, params = event.get("method"), event.get("params", {})
-        if method == "Network.requestWillBeSent" and \
-                not params["request"]["url"].startswith(("file:", "data:")):
-            found.append("outside request " + params["request"]["url"])
+        url = params.get("request", {}).get("url", "file:")
+        if method == "Network.requestWillBeSent" and not url.startswith(("file:", "data:")):
+            found.append("outside request " + url)
         elif method == "Network.loadingFailed":
             found.append("failed to load %s" % params.get("errorText"))
         elif method == "Runtime.exceptionThrown":
@@ -134,7 +130,7 @@ def main(pages_dir, out_dir):
                 print(("FAIL: %s: %s" % (name, "; ".join(found))) if found else "ok: " + name)
                 passed, failed = passed + (not found), failed + bool(found)
         finally:
-            browser.close()
+            browser.process.kill()
     for page in pages:
         tidy = subprocess.run(["tidy", "-q", "-e", str(page)], capture_output=True, text=True)
         ok = tidy.returncode == 0

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "LookFixture.h"
+#include "ui/help/Links.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/LinkLabel.h"
 
@@ -41,16 +42,16 @@ void HelpKeysTest::helpOpensThePageOfTheStateAndFocusesTheGrid() {
     QCOMPARE(game.window.btnHelp->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(!game.window.btnHelp->icon().isNull());
     QTest::keyClick(&game.window, Qt::Key_F1);
-    QCOMPARE(LastHelpPage(game), QStringLiteral("w_orvella-quintara0-hlp0-EN.aspx"));
+    QCOMPARE(LastHelpPage(game), QStringLiteral("w_orvella-quintara0-hlp0-EN.html"));
 
     game.Generate(3);
     const struct {
         GameState state;
         const char* page;
-    } pages[] = {{gsPuzzle, "w_orvella-quintara0-hlp1-EN.aspx"},
-                 {gsSolution, "w_orvella-quintara0-hlp1-EN.aspx"},
-                 {gsPlaying, "w_orvella-quintara0-hlp2-EN.aspx"},
-                 {gsPlayingSolution, "w_orvella-quintara0-hlp2-EN.aspx"}};
+    } pages[] = {{gsPuzzle, "w_orvella-quintara0-hlp1-EN.html"},
+                 {gsSolution, "w_orvella-quintara0-hlp1-EN.html"},
+                 {gsPlaying, "w_orvella-quintara0-hlp2-EN.html"},
+                 {gsPlayingSolution, "w_orvella-quintara0-hlp2-EN.html"}};
     for (const auto& [state, page] : pages) {
         switch (state) {
             case gsSolution:
@@ -133,7 +134,8 @@ void HelpKeysTest::makerLinkOpensTheSiteOnOneClick() {
     QCOMPARE(game.services.shell_calls.size(), 1);
     QCOMPARE(game.services.shell_calls[0].owner, &game.window);
     QCOMPARE(game.services.shell_calls[0].verb, QStringLiteral("open"));
-    QCOMPARE(game.services.shell_calls[0].address, QStringLiteral("https://www.orvella.example"));
+    QCOMPARE(game.services.shell_calls[0].address, links::MakerAddress());
+    QVERIFY(links::MakerAddress().endsWith(QStringLiteral("/share/quintara/help/about.html")));
 }
 
 }  // namespace quintara

@@ -6,7 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 #include "ui/help/Links.h"
 #include "ui/platform/LinkLabel.h"
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
@@ -184,8 +184,8 @@ class StateTest : public QObject {
         w.btnHelp->setFocus();  // the notice hands the focus to the grid when it closes
         QTest::keyClick(w.btnHelp, Qt::Key_F7);
         QCOMPARE(h.services.modal_dialogs.size(), 1);
-        QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
-        QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
+        QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(&h.news));
+        QCOMPARE(h.news.lblMsg->text(), QString::fromUtf8(kPrintNotice));
         QCOMPARE(w.game().State(), gsPlaying);
         QVERIFY(w.sg1->hasFocus());
         QVERIFY(h.services.messages.isEmpty());

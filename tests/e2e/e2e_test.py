@@ -15,6 +15,7 @@ import traceback
 
 from Xlib import X, display, protocol
 
+import help_pages
 import reader
 from desktop import SCREEN, Desktop, wait_for
 from reader import DIALOG, Reader, extents
@@ -254,7 +255,8 @@ def play_16x16(player, reader):
 def run_on(server, binary, desktop):
     wayland = server == "wayland"
     weston, env = desktop.start_weston() if wayland else (None, desktop.x11_client_env())
-    process = desktop.start_app(binary, env)
+    opener = help_pages.Opener(os.path.join(desktop.runtime, "opener"))
+    process = desktop.start_app(binary, opener.env(env))
     reader = Reader(process.pid)
     try:
         player = Player(desktop, reader, process, wayland)
@@ -262,6 +264,7 @@ def run_on(server, binary, desktop):
         if not wayland:
             window = desktop.xdotool("search", "--pid", process.pid, "--class", "^Quintara$")
             expect(window.strip(), "no window of class Quintara (StartupWMClass)")
+        help_pages.check(player, reader, opener, answer_dialog)
         play_9x9(player, reader)
         play_16x16(player, reader)
         player.close_window()

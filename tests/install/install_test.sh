@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that a Linux desktop would list the game:
 # the program, its menu entry (accepted by desktop-file-validate), its icon in the hicolor theme,
-# its AppStream metainfo (appstreamcli: no error, no warning, alone and in the installed tree) and
-# its manual page.
+# its AppStream metainfo (appstreamcli: no error, no warning, alone and in the installed tree), its
+# manual page, and the pages that help, the news button and the maker's link open.
 # Usage: install_test.sh BUILD_DIR
 set -euo pipefail
 
@@ -69,5 +69,10 @@ else
     fail "share/man/man6/quintara.6.gz missing"
 fi
 
-[ $status -eq 0 ] && echo "installed: program, desktop entry, icon, metainfo and manual page"
+# The pages, found from beside the installed program as the game finds them.
+cp "$build/ui/quintara_addresses" "$prefix/bin/"
+"$(dirname "$0")/../ui/help/pages_test.py" "$prefix/bin/quintara_addresses" \
+    "$prefix/share/quintara/help" || fail "the installed pages are incomplete"
+
+[ $status -eq 0 ] && echo "installed: program, desktop entry, icon, metainfo, manual page and pages"
 exit $status

@@ -54,7 +54,22 @@ expected="./usr/games/quintara
 ./usr/share/icons/hicolor/48x48/apps/quintara.png
 ./usr/share/icons/hicolor/scalable/apps/quintara.svg
 ./usr/share/man/man6/quintara.6.gz
-./usr/share/metainfo/example.orvella.Quintara.metainfo.xml"
+./usr/share/metainfo/example.orvella.Quintara.metainfo.xml
+./usr/share/quintara/help/about.html
+./usr/share/quintara/help/images/play-errors.png
+./usr/share/quintara/help/images/play.png
+./usr/share/quintara/help/images/print-notice.png
+./usr/share/quintara/help/images/puzzle.png
+./usr/share/quintara/help/images/solution.png
+./usr/share/quintara/help/images/start.png
+./usr/share/quintara/help/puzzleDepot/quintara-news.html
+./usr/share/quintara/help/quintara.css
+./usr/share/quintara/help/w_orvella-quintara0-hlp0-EN.html
+./usr/share/quintara/help/w_orvella-quintara0-hlp0.html
+./usr/share/quintara/help/w_orvella-quintara0-hlp1-EN.html
+./usr/share/quintara/help/w_orvella-quintara0-hlp1.html
+./usr/share/quintara/help/w_orvella-quintara0-hlp2-EN.html
+./usr/share/quintara/help/w_orvella-quintara0-hlp2.html"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 check "contents" [ "$files" = "$expected" ]
 [ "$files" = "$expected" ] || diff <(echo "$expected") <(echo "$files")
@@ -80,6 +95,10 @@ dpkg_root() {
 check "dpkg installs it" dpkg_root --install "$deb"
 check "installed game" [ -x "$target/usr/games/quintara" ]
 check "installed manual page" bash -c "zcat '$target/usr/share/man/man6/quintara.6.gz' | grep -q '^.TH QUINTARA 6'"
+# The game finds its pages by a path relative to itself, built in; it must lead to them here.
+pages=$(strings "$target/usr/games/quintara" | grep -x '\.\./share/quintara/help' | head -n 1)
+check "the game's pages are where it looks" \
+    [ -n "$pages" -a -f "$target/usr/games/$pages/w_orvella-quintara0-hlp0-EN.html" ]
 check "dpkg lists it installed" bash -c "dpkg --root='$target' -s quintara | grep -q '^Status: install ok installed'"
 check "dpkg removes it" dpkg_root --purge quintara
 check "nothing of it is left" [ -z "$(find "$target/usr" -type f 2>/dev/null)" ]

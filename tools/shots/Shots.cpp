@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game window offscreen in each game state to PNG files, for the README and for
-// looking at the window without a display. Run with QT_QPA_PLATFORM=offscreen.
+// looking at the window without a display; with --pages, the pictures of the help pages. Run
+// with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <cstdio>
 #include <functional>
+
+#include "HelpPictures.h"
 
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/DigitalClock.h"
@@ -168,31 +171,9 @@ QImage News() {
 }  // namespace
 }  // namespace quintara
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quintara"));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quintara_shots OUTDIR\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    using quintara::Play;
-    const std::pair<const char*, std::function<QImage()>> shots[] = {
-        {"01-start.png", quintara::Start},
-        {"02-puzzle-9x9.png", quintara::Puzzle9},
-        {"03-play-entry.png", quintara::PlayWithEntry},
-        {"04-clash.png", quintara::Clash},
-        {"05-solution.png", quintara::Solution},
-        {"06-play-16x16.png", [] { return Play(4); }},
-        {"07-play-25x25.png", [] { return Play(5); }},
-        {"08-news.png", quintara::News},
-    };
+int quintara::WritePictures(const QDir& out, std::span<const Picture> pictures) {
     int failures = 0;
-    for (const auto& [name, take] : shots) {
+    for (const auto& [name, take] : pictures) {
         const QString path = out.filePath(QString::fromLatin1(name));
         const QImage picture = take();
         if (picture.isNull() || !picture.save(path)) {
@@ -202,5 +183,35 @@ int main(int argc, char** argv) {
             std::printf("%s\n", qPrintable(path));
         }
     }
-    return failures == 0 ? 0 : 1;
+    return failures;
+}
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintara"));
+    const bool pages = argc == 3 && QByteArray(argv[1]) == "--pages";
+    if (argc != 2 && !pages) {
+        std::fprintf(stderr, "usage: quintara_shots [--pages] OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[argc - 1]);
+        return 1;
+    }
+    if (pages) {
+        return quintara::WriteHelpPictures(out) == 0 ? 0 : 1;
+    }
+    using quintara::Play;
+    const quintara::Picture shots[] = {
+        {"01-start.png", quintara::Start},
+        {"02-puzzle-9x9.png", quintara::Puzzle9},
+        {"03-play-entry.png", quintara::PlayWithEntry},
+        {"04-clash.png", quintara::Clash},
+        {"05-solution.png", quintara::Solution},
+        {"06-play-16x16.png", [] { return Play(4); }},
+        {"07-play-25x25.png", [] { return Play(5); }},
+        {"08-news.png", quintara::News},
+    };
+    return quintara::WritePictures(out, shots) == 0 ? 0 : 1;
 }

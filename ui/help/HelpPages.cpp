@@ -4,8 +4,8 @@
 #include <array>
 
 #include "ui/Language.h"
-#include "ui/Links.h"
 #include "ui/game/GameState.h"
+#include "ui/help/Links.h"
 #include "ui/platform/Services.h"
 
 namespace quintara {
@@ -45,7 +45,7 @@ QString HelpAddress(int page) {
         return {};
     }
     const auto index = static_cast<size_t>(page);
-    return QString::fromUtf8(links::kMakerSite) + Pick(kItalianPages[index], kEnglishPages[index]);
+    return links::HelpPageAddress(Pick(kItalianPages[index], kEnglishPages[index]));
 }
 
 void showHelp(uint8_t state, platform::Services& services, QWidget* owner) {

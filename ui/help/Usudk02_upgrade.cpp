@@ -7,9 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include "ui/Links.h"
+#include "ui/help/Links.h"
 #include "ui/platform/Services.h"
 #include "ui/resources/Resources.h"
 
@@ -119,14 +120,13 @@ void TfrmShowUpgrade::ShowNews(const QString& message) {
 }
 
 QString TfrmShowUpgrade::NewsAddress() {
-    return QString::fromUtf8(links::kNewsHost) + QString::fromUtf8(links::kNewsPath) +
-           QStringLiteral("?fid=") + QString::fromUtf8(links::kNewsId);
+    const QString address = links::NewsAddress();
+    // A web address without a scheme would be taken for a local file; Windows' shell completes it.
+    return QUrl(address).isLocalFile() ? address : QStringLiteral("https://") + address;
 }
 
 void TfrmShowUpgrade::btnPuzzleDepotNewsClick() {
-    // Without a scheme the address would be taken for a local file; Windows' shell completes it.
-    services_.ShellExecuteA(this, QStringLiteral("open"),
-                            QStringLiteral("https://") + NewsAddress());
+    services_.ShellExecuteA(this, QStringLiteral("open"), NewsAddress());
 }
 
 void TfrmShowUpgrade::centerOnScreen() {

@@ -23,7 +23,7 @@ class TfrmShowUpgrade : public QDialog {
     // Shows the dialog modally with the message; returns when it is closed.
     void ShowNews(const QString& message);
 
-    // The news page: host and path without a scheme, plus the identifier query.
+    // The news page as the button opens it: the installed page, or the news host's page.
     static QString NewsAddress();
 
     // The dialog's controls and handlers keep their historical names: the prefix tells the kind

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
+#include <cstdio>
 
 namespace quintara::platform {
 
@@ -46,8 +48,19 @@ int QtServices::ShowModal(QDialog& dialog) {
 
 void QtServices::ShellExecuteA(QWidget* owner, const QString& verb, const QString& address) {
     Q_UNUSED(owner);
-    if (verb == QLatin1String("open")) {
-        QDesktopServices::openUrl(QUrl(address));
+    if (verb != QLatin1String("open")) {
+        return;
+    }
+    const QUrl url(address);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+        // The player sees nothing, as with any failed open; a terminal shows why.
+        std::fprintf(stderr, "quintara: cannot open %s: the page is not installed\n",
+                     qPrintable(address));
+    } else if (!QDesktopServices::openUrl(url)) {
+        std::fprintf(stderr,
+                     "quintara: cannot open %s: no program to open it was found or could be "
+                     "started (is xdg-open installed?)\n",
+                     qPrintable(address));
     }
 }
 

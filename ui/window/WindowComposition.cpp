@@ -10,7 +10,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "ui/Links.h"
+#include "ui/help/Links.h"
 #include "ui/help/Usudk02_upgrade.h"
 #include "ui/platform/Actions.h"
 #include "ui/platform/DigitalClock.h"
@@ -97,9 +97,7 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
     : QWidget(parent), services_(services), game_(services, std::move(puzzles), *this) {
     InitResources();
     setWindowIcon(AppIcon());
-    setWindowTitle(
-        QStringLiteral("Quintara Vers.1.3 - %1 - %2")
-            .arg(QString::fromUtf8(links::kMakerName), QString::fromUtf8(links::kMakerHost)));
+    setWindowTitle(links::WindowTitle());
     QFont window_font(QStringLiteral("MS Sans Serif"));
     window_font.setPixelSize(11);
     setFont(window_font);
@@ -249,8 +247,7 @@ void TfrmSudoku::CreateBottomBand() {
         224, 9, 283, 29);
     cxLabel3->setFont(Verdana(19, true));
     cxHyperLinkEdit2 = Place(new platform::TLinkLabel(Panel3), 556, 13, 245, 22);
-    cxHyperLinkEdit2->setLink(QString::fromUtf8(links::kMakerSite),
-                              QString::fromUtf8(links::kMakerHost));
+    cxHyperLinkEdit2->setLink(links::MakerAddress(), links::MakerLinkText());
     connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });

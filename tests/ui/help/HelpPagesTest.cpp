@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
+#include <QUrl>
 #include <QWidget>
 
 #include "support/LanguageScope.h"
 #include "ui/Language.h"
 #include "ui/help/HelpPages.h"
+#include "ui/help/Links.h"
 #include "ui/platform/RecordingServices.h"
 
 namespace quintara {
@@ -26,17 +28,19 @@ void HelpPagesTest::opensThePageOfEachState_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("address");
-    const QString site = QStringLiteral("https://www.orvella.example/w_orvella-quintara0-hlp");
+    // The installed pages, as the default build opens them.
+    const QString site = QUrl::fromLocalFile(links::PagesFolder()).toString() +
+                         QStringLiteral("/w_orvella-quintara0-hlp");
     const struct {
         int state;
         int page;
     } pages[] = {{0, 0}, {1, 1}, {2, 1}, {4, 2}, {5, 2}};
     for (const auto& [state, page] : pages) {
         const QString stem = site + QString::number(page);
-        QTest::addRow("state %d IT", state) << state << "IT" << stem + ".aspx";
-        QTest::addRow("state %d EN", state) << state << "EN" << stem + "-EN.aspx";
+        QTest::addRow("state %d IT", state) << state << "IT" << stem + ".html";
+        QTest::addRow("state %d EN", state) << state << "EN" << stem + "-EN.html";
         // Anything but "IT" reads English.
-        QTest::addRow("state %d FR", state) << state << "FR" << stem + "-EN.aspx";
+        QTest::addRow("state %d FR", state) << state << "FR" << stem + "-EN.html";
     }
 }
 

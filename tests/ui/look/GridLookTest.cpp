@@ -69,7 +69,7 @@ constexpr const char* kUnitNames[] = {"row", "column", "box"};
 
 // An open cell and a given that share only the unit of the rule, no other given of that symbol
 // sharing any unit with the open cell: only that rule's question can find the repeat.
-std::pair<QPoint, QPoint> CellsSharingOnly(const testing::LookedAtGame& game, int rule) {
+std::pair<QPoint, QPoint> CellsSharingOnly(const testing::WindowHarness& game, int rule) {
     const int box = game.window.game().ActiveBoxSize();
     const auto shared = [box](QPoint a, QPoint b) {
         return std::array{a.y() == b.y(), a.x() == b.x(),
@@ -103,7 +103,7 @@ std::pair<QPoint, QPoint> CellsSharingOnly(const testing::LookedAtGame& game, in
 }
 
 // Whatever a cell draws, it hands the canvas back with the pen and the font colour it found.
-bool PaintingRestoresPenAndFontColour(testing::LookedAtGame& game) {
+bool PaintingRestoresPenAndFontColour(testing::WindowHarness& game) {
     platform::TDrawGrid& grid = *game.window.sg1;
     const platform::TDrawGrid::DrawCellHandler paint = grid.OnDrawCell;
     const platform::TPen found{platform::clSilver, 5, platform::TPenMode::pmNotXor};
@@ -138,8 +138,8 @@ class GridLookTest : public QObject {
 };
 
 void GridLookTest::givensAreBlueAndEntriesBlack() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     game.Play();
     const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
     const QPoint empty = game.FindCell([&](int c, int r) { return !game.IsGiven(c, r); });
@@ -162,8 +162,8 @@ void GridLookTest::givensAreBlueAndEntriesBlack() {
 }
 
 void GridLookTest::givensAreBoldInEveryView() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     game.window.ActToggleViewExecute(nullptr);
     QCOMPARE(game.window.game().State(), gsSolution);
     // In the solution view a given and an open cell holding the same symbol differ only in
@@ -194,8 +194,8 @@ void GridLookTest::givensAreBoldInEveryView() {
 }
 
 void GridLookTest::ringOnlyOnTheFocusedCurrentCellWhilePlaying() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     game.window.sg1->SetFocus();
     const QPoint current(4, 4);
     game.window.sg1->setSelection({current.x(), current.y(), current.x(), current.y()});
@@ -237,8 +237,8 @@ void GridLookTest::clashMarksFollowEachRule_data() {
 void GridLookTest::clashMarksFollowEachRule() {
     QFETCH(int, box);
     QFETCH(int, rule);
-    testing::LookedAtGame game;
-    game.Generate(box);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(box));
     game.Play();
     game.Key(Qt::Key_F8);
     QVERIFY(game.window.cbxControllo->isChecked());
@@ -278,8 +278,8 @@ void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop_data() {
 
 void GridLookTest::boxLinesAfterEveryBoxAndNotAtTheLeftOrTop() {
     QFETCH(int, box);
-    testing::LookedAtGame game;
-    game.Generate(box);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(box));
     QCOMPARE(game.Side(), box * box);
     const QImage image = game.Grid();
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "LookFixture.h"
+#include "ui/help/Links.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/LinkLabel.h"
 
@@ -13,7 +14,7 @@ using enum GameState;
 namespace {
 
 // The page the last help request opened, with the window as owner.
-QString LastHelpPage(const testing::LookedAtGame& game) {
+QString LastHelpPage(const testing::WindowHarness& game) {
     if (game.services.shell_calls.isEmpty()) {
         return {};
     }
@@ -36,21 +37,21 @@ class HelpKeysTest : public QObject {
 };
 
 void HelpKeysTest::helpOpensThePageOfTheStateAndFocusesTheGrid() {
-    testing::LookedAtGame game;
+    testing::WindowHarness game;
     QCOMPARE(game.window.btnHelp->size(), QSize(126, 40));
     QCOMPARE(game.window.btnHelp->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(!game.window.btnHelp->icon().isNull());
     QTest::keyClick(&game.window, Qt::Key_F1);
-    QCOMPARE(LastHelpPage(game), QStringLiteral("w_orvella-quintara0-hlp0-EN.aspx"));
+    QCOMPARE(LastHelpPage(game), QStringLiteral("w_orvella-quintara0-hlp0-EN.html"));
 
-    game.Generate(3);
+    game.Generate(SizeItemOf(3));
     const struct {
         GameState state;
         const char* page;
-    } pages[] = {{gsPuzzle, "w_orvella-quintara0-hlp1-EN.aspx"},
-                 {gsSolution, "w_orvella-quintara0-hlp1-EN.aspx"},
-                 {gsPlaying, "w_orvella-quintara0-hlp2-EN.aspx"},
-                 {gsPlayingSolution, "w_orvella-quintara0-hlp2-EN.aspx"}};
+    } pages[] = {{gsPuzzle, "w_orvella-quintara0-hlp1-EN.html"},
+                 {gsSolution, "w_orvella-quintara0-hlp1-EN.html"},
+                 {gsPlaying, "w_orvella-quintara0-hlp2-EN.html"},
+                 {gsPlayingSolution, "w_orvella-quintara0-hlp2-EN.html"}};
     for (const auto& [state, page] : pages) {
         switch (state) {
             case gsSolution:
@@ -82,8 +83,8 @@ void HelpKeysTest::helpOpensThePageOfTheStateAndFocusesTheGrid() {
 }
 
 void HelpKeysTest::f7ShowsThePrintNoticeAndTheGameGoesOn() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     game.Play();
     const CharGrid play = game.window.game().PlayGrid();
     const QDateTime started = game.window.game().StartTime();
@@ -127,13 +128,14 @@ void HelpKeysTest::f7ShowsThePrintNoticeAndTheGameGoesOn() {
 
 // The link in the bottom band opens the maker's site with a single click, the window as owner.
 void HelpKeysTest::makerLinkOpensTheSiteOnOneClick() {
-    testing::LookedAtGame game;
+    testing::WindowHarness game;
     QLabel* link = game.window.cxHyperLinkEdit2;
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
     QCOMPARE(game.services.shell_calls.size(), 1);
     QCOMPARE(game.services.shell_calls[0].owner, &game.window);
     QCOMPARE(game.services.shell_calls[0].verb, QStringLiteral("open"));
-    QCOMPARE(game.services.shell_calls[0].address, QStringLiteral("https://www.orvella.example"));
+    QCOMPARE(game.services.shell_calls[0].address, links::MakerAddress());
+    QVERIFY(links::MakerAddress().endsWith(QStringLiteral("/share/quintara/help/about.html")));
 }
 
 }  // namespace quintara

@@ -10,7 +10,7 @@ using enum GameState;
 
 namespace {
 
-QSize CellSize(const testing::LookedAtGame& game) {
+QSize CellSize(const testing::WindowHarness& game) {
     return {game.window.sg1->DefaultColWidth(), game.window.sg1->DefaultRowHeight()};
 }
 
@@ -49,8 +49,8 @@ void LayoutTest::gridIsLaidOutForEachSize() {
     QFETCH(int, box);
     QFETCH(QSize, cell);
     QFETCH(int, line);
-    testing::LookedAtGame game;
-    game.Generate(box);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(box));
 
     const platform::TDrawGrid& grid = *game.window.sg1;
     QVERIFY(grid.isVisible());
@@ -73,8 +73,8 @@ void LayoutTest::gridIsLaidOutForEachSize() {
 }
 
 void LayoutTest::fontButtonsStepCellsByOnePixelBetween8And16Points() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     const QSize window = game.window.size();
     QPushButton* plus = game.window.btnFontPiu;
     QPushButton* minus = game.window.btnFontMeno;
@@ -106,17 +106,17 @@ void LayoutTest::fontButtonsStepCellsByOnePixelBetween8And16Points() {
 }
 
 void LayoutTest::fontSizeCarriesIntoLaterLayouts() {
-    testing::LookedAtGame game;
-    game.Generate(3);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(3));
     Press(game.window.btnFontPiu, 4);
     QCOMPARE(CellSize(game), QSize(48, 38));
 
-    game.Generate(4);
+    game.Generate(SizeItemOf(4));
     QCOMPARE(game.window.sg1->FontSize(), 12);
     QCOMPARE(CellSize(game), QSize(38, 28));
-    game.Generate(5);
+    game.Generate(SizeItemOf(5));
     QCOMPARE(CellSize(game), QSize(38, 28));
-    game.Generate(3);
+    game.Generate(SizeItemOf(3));
     QCOMPARE(CellSize(game), QSize(48, 38));
 }
 
@@ -130,14 +130,14 @@ void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange_data() {
 // size the last game asked the window for; a restored window takes the size's own size.
 void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
     QFETCH(bool, maximized);
-    testing::LookedAtGame game;
+    testing::WindowHarness game;
     const TfrmSudoku& w = game.window;
     if (maximized) {
         game.window.showMaximized();
         QTRY_VERIFY(w.isMaximized());
     }
     for (int box : {3, 4, 5, 3}) {
-        game.Generate(box);
+        game.Generate(SizeItemOf(box));
         QCoreApplication::processEvents();
         const QRect grid = w.pnlGrid->geometry();
         QCOMPARE(grid.left(), 0);
@@ -155,9 +155,9 @@ void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
 // Shrunk as far as it goes, during play (the game panel shown), the window still shows every
 // control of its bands and of the right column whole.
 void LayoutTest::smallestWindowCutsNoControl() {
-    testing::LookedAtGame game;
+    testing::WindowHarness game;
     TfrmSudoku& w = game.window;
-    game.Generate(3);
+    game.Generate(SizeItemOf(3));
     game.Play();
     w.resize(100, 100);
     QCoreApplication::processEvents();
@@ -179,7 +179,7 @@ void LayoutTest::smallestWindowCutsNoControl() {
 }
 
 void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
-    testing::LookedAtGame game;
+    testing::WindowHarness game;
     const QIcon icon = game.window.windowIcon();
     for (const int side : {48, 128, 256}) {
         const QSize size(side, side);

@@ -22,7 +22,7 @@ namespace {
 // The first cell painted wrong for its view, empty when none is: givens blue only; in a
 // solution view every other cell black only; in the other views an empty cell blank (but for
 // the red ring).
-QString ViewFault(const testing::LookedAtGame& game, const QImage& image, bool solution) {
+QString ViewFault(const testing::WindowHarness& game, const QImage& image, bool solution) {
     for (int row = 0; row < game.Side(); ++row) {
         for (int col = 0; col < game.Side(); ++col) {
             const QRect cell = game.Interior(col, row);
@@ -92,8 +92,8 @@ void ViewsTest::eachStatePaintsItsOwnGrid() {
         }
         return found;
     };
-    testing::LookedAtGame game(puzzles);
-    game.Generate(box);
+    testing::WindowHarness game(puzzles);
+    game.Generate(SizeItemOf(box));
     const auto enter_a_clash = [&] {
         game.Key(Qt::Key_F8);
         const QPoint given = game.FindCell([&](int c, int r) { return game.IsGiven(c, r); });
@@ -159,8 +159,8 @@ void ViewsTest::symbolAsWideAsEightEndsAtTheCentre_data() {
 void ViewsTest::symbolAsWideAsEightEndsAtTheCentre() {
     QFETCH(int, box);
     QFETCH(int, larger);
-    testing::LookedAtGame game;
-    game.Generate(box);
+    testing::WindowHarness game;
+    game.Generate(SizeItemOf(box));
     for (int i = 0; i < larger; ++i) {
         QTest::mouseClick(game.window.btnFontPiu, Qt::LeftButton);
     }

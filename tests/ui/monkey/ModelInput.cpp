@@ -143,7 +143,7 @@ void Model::LinkKey(const Chord& chord) {
     const bool opens =
         chord.key == Qt::Key_Return || chord.key == Qt::Key_Enter || chord.key == Qt::Key_Space;
     if (opens && !(chord.mods & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-        Out(Output::Kind::Shell, std::string("open ") + links::kMakerSite);
+        Out(Output::Kind::Shell, "open " + links::MakerAddress().toStdString());
     }
 }
 
@@ -232,7 +232,7 @@ bool Model::Click(Mouse button, Target hit, std::optional<Cell> cell, bool works
             return false;
         case Target::Link:
             if (button == Mouse::Left) {
-                Out(Output::Kind::Shell, std::string("open ") + links::kMakerSite);
+                Out(Output::Kind::Shell, "open " + links::MakerAddress().toStdString());
             }
             return false;
         default:

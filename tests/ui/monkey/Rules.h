@@ -10,7 +10,8 @@
 
 #include "Model.h"
 #include "support/StateRules.h"
-#include "ui/Links.h"
+#include "ui/help/Links.h"
+#include "ui/help/Usudk02_upgrade.h"
 
 namespace quintara::monkey::rules {
 
@@ -90,15 +91,14 @@ inline constexpr const char* kPrintNotice =
     "  scaricali da PuzzleDepot con il pulsante in basso \r\n"
     "  [Scarica e stampa..].";
 
-// The web addresses: the paths are the game's; the hosts are ours, in ui/Links.h.
+// The web addresses: the paths are the game's; where they lead is chosen at build time.
 inline std::string HelpAddress(int page) {
-    return std::string(links::kMakerSite) + "/w_orvella-quintara0-hlp" + std::to_string(page) +
-           "-EN.aspx";
+    return links::HelpPageAddress(QStringLiteral("/w_orvella-quintara0-hlp%1-EN.aspx").arg(page))
+        .toStdString();
 }
 
 inline std::string NewsAddress() {
-    return std::string("https://") + links::kNewsHost +
-           "/puzzleDepot/quintara-news.aspx?fid=" + links::kNewsId;
+    return TfrmShowUpgrade::NewsAddress().toStdString();
 }
 
 }  // namespace quintara::monkey::rules

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <functional>
 
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 #include "ui/platform/LinkLabel.h"
 
 using namespace quintara;

@@ -4,9 +4,9 @@
 #include <QPaintEvent>
 #include <QTimeZone>
 
-#include "WindowHarness.h"
 #include "bank/PuzzleBank.h"
 #include "support/LanguageScope.h"
+#include "support/WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;

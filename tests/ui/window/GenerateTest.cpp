@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generation: the failure of each step, the retries and their messages, and what a failure
 // leaves on display.
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 using namespace quintara;
 using enum GameState;

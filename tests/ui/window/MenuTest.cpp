@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 
 using namespace quintara;
 using enum GameState;

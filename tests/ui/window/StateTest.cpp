@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "WindowHarness.h"
+#include "support/WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
 
 using namespace quintara;
@@ -142,7 +142,7 @@ class StateTest : public QObject {
         QVERIFY(h.services.messages.isEmpty());
         h.Key(Qt::Key_F1);
         QCOMPARE(h.services.shell_calls.size(), 1);
-        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp0-EN.aspx")));
+        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp0-EN.html")));
         QVERIFY(h.services.messages.isEmpty());
         h.Generate();
         h.Play();  // the choice made at start takes effect in play
@@ -184,8 +184,8 @@ class StateTest : public QObject {
         w.btnHelp->setFocus();  // the notice hands the focus to the grid when it closes
         QTest::keyClick(w.btnHelp, Qt::Key_F7);
         QCOMPARE(h.services.modal_dialogs.size(), 1);
-        QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(h.news));
-        QCOMPARE(h.news->lblMsg->text(), QString::fromUtf8(kPrintNotice));
+        QCOMPARE(h.services.modal_dialogs[0], static_cast<QDialog*>(&h.news));
+        QCOMPARE(h.news.lblMsg->text(), QString::fromUtf8(kPrintNotice));
         QCOMPARE(w.game().State(), gsPlaying);
         QVERIFY(w.sg1->hasFocus());
         QVERIFY(h.services.messages.isEmpty());
@@ -199,8 +199,8 @@ class StateTest : public QObject {
         h.w().btnHelp->setFocus();
         QTest::keyClick(h.w().btnHelp, Qt::Key_F1);
         QCOMPARE(h.services.shell_calls.size(), 2);
-        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp1-EN.aspx")));
-        QVERIFY(h.services.shell_calls[1].address.endsWith(QStringLiteral("-hlp2-EN.aspx")));
+        QVERIFY(h.services.shell_calls[0].address.endsWith(QStringLiteral("-hlp1-EN.html")));
+        QVERIFY(h.services.shell_calls[1].address.endsWith(QStringLiteral("-hlp2-EN.html")));
         QVERIFY(h.w().sg1->hasFocus());
     }
 

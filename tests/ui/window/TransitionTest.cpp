@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "WindowHarness.h"
 #include "support/StateRules.h"
+#include "support/WindowHarness.h"
 #include "ui/platform/DigitalClock.h"
 #include "ui/platform/QtServices.h"
 

@@ -52,12 +52,16 @@ struct Table {
         }
         return {-1, -1};
     }
+    // Brings a fresh game to a column's state; while playing, every open cell holds an entry.
     void Reach(int column, int size_item) {
         if (column > 0) {
             game.Generate(size_item, 0);
         }
         if (column >= 3) {
             game.Play();
+            for (int i = 0; i < game.GridSize() * game.GridSize(); ++i) {
+                game.Enter({i % game.GridSize(), i / game.GridSize()}, game.Symbols().front());
+            }
         }
         if (column == 2 || column == 4) {
             game.ToggleView();
@@ -127,6 +131,8 @@ class GameRulesTest : public QObject {
                     }
                     Table t;
                     t.Reach(from, size_item);
+                    const CharGrid play = t.game.PlayGrid();
+                    const CharGrid given = t.game.GivenGrid();
                     t.Run(command, size_item);
                     const QByteArray where = QByteArray::number(c) + " from " +
                                              QByteArray::number(from) + " on size item " +
@@ -142,6 +148,15 @@ class GameRulesTest : public QObject {
                     QVERIFY2(t.view.state_changes == (sets_state ? 1 : attempts), where);
                     QVERIFY2(t.view.new_puzzles == (command == Command::Generate ? 1 : 0), where);
                     QVERIFY2(t.view.reports.empty(), where);
+                    // Quitting erases every entry and keeps the givens; a failed fetch keeps the
+                    // game on display (a first one lays out an empty grid); nothing else touches
+                    // the grids.
+                    if (command == Command::PlayAnsweredYes && from >= 3) {
+                        QVERIFY2(t.game.PlayGrid() == given, where);
+                    } else if (command < Command::Generate ||
+                               (command == Command::GenerateFetchFails && from > 0)) {
+                        QVERIFY2(t.game.PlayGrid() == play && t.game.GivenGrid() == given, where);
+                    }
                 }
             }
         }
@@ -173,9 +188,11 @@ class GameRulesTest : public QObject {
         for (const int state : {3, 6, 255}) {
             QVERIFY(RowOf(static_cast<GameState>(state)) == nullptr);
         }
-        QCOMPARE(UnmanagedStateMessage(3), QStringLiteral("Internal error 001: state:3 unmanaged !"));
+        QCOMPARE(UnmanagedStateMessage(3),
+                 QStringLiteral("Internal error 001: state:3 unmanaged !"));
         scope.Set("IT");
-        QCOMPARE(UnmanagedStateMessage(9), QStringLiteral("Internal error 001: stato:9 non gestito !"));
+        QCOMPARE(UnmanagedStateMessage(9),
+                 QStringLiteral("Internal error 001: stato:9 non gestito !"));
     }
 
     // An entry is written only while playing and reports its own cell plus exactly the cells

@@ -154,22 +154,6 @@ class GameTest : public QObject {
         QCOMPARE(w.Clock1->text(), QStringLiteral("00:00:00"));
     }
 
-    void clearEntriesKeepsGivens() {
-        WindowHarness h;
-        TfrmSudoku& w = h.w();
-        h.Generate(1);
-        h.Play();
-        for (int row = 0; row < 16; ++row) {
-            for (int col = 0; col < 16; ++col) {
-                h.Select(col, row);
-                h.Key('A');
-            }
-        }
-        h.services.answers.push_back(platform::DialogAnswer::Yes);
-        h.Play();  // quits
-        QCOMPARE(w.game().PlayGrid(), w.game().GivenGrid());
-    }
-
     void entriesByKey() {
         WindowHarness h;
         TfrmSudoku& w = h.w();

@@ -53,25 +53,6 @@ class GenerateTest : public QObject {
         QVERIFY(h.w().sg1->isHidden());
     }
 
-    // Failures before the engine is reached leave the game on display: state, puzzle and view.
-    void failedFetchKeepsTheGameOnDisplay() {
-        Supply supply = Supply::Bank;
-        WindowHarness h(SwitchableBank(supply));
-        TfrmSudoku& w = h.w();
-        h.Generate();
-        h.Key(Qt::Key_F6);
-        const CharGrid puzzle = w.game().GivenGrid();
-        const CharGrid solution = w.game().SolutionGrid();
-        supply = Supply::FetchFails;
-        h.Key(Qt::Key_F10);
-        QCOMPARE(h.services.messages,
-                 Repeated(QStringLiteral("ENGINE ERROR: 002"), 11) + QStringList(kRetries));
-        QCOMPARE(w.game().State(), gsSolution);
-        QCOMPARE(w.game().GivenGrid(), puzzle);
-        QCOMPARE(w.game().SolutionGrid(), solution);
-        QCOMPARE(w.btnToggleView->text(), QStringLiteral(" Show game [F6] "));
-    }
-
     // A success after failed attempts: each failure has shown its message; the Generate button
     // is relabelled, unless it was the eleventh attempt, which still ends with the retries
     // message. Every attempt asks for the easy level and draws an index below the count.

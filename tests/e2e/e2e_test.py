@@ -15,6 +15,7 @@ import traceback
 
 from Xlib import X, display, protocol
 
+import layouts
 import reader
 from desktop import SCREEN, Desktop, wait_for
 from reader import DIALOG, Reader, extents
@@ -264,6 +265,7 @@ def run_on(server, binary, desktop):
             expect(window.strip(), "no window of class Quintara (StartupWMClass)")
         play_9x9(player, reader)
         play_16x16(player, reader)
+        layouts.type_on_every_layout(player, reader, desktop.env, wayland)
         player.close_window()
         try:
             status = process.wait(10)

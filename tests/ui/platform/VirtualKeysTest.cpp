@@ -23,7 +23,6 @@ constexpr quint32 kX11Key0 = 19;
 constexpr quint32 kX11KeyQ = 24;
 constexpr quint32 kX11KeyA = 38;
 constexpr quint32 kX11KeyM = 58;
-constexpr quint32 kX11KeyZ = 52;
 constexpr quint32 kX11KeyB = 56;
 constexpr quint32 kX11KeySemicolon = 47;
 constexpr quint32 kX11KeySlash = 61;
@@ -122,7 +121,6 @@ class VirtualKeysTest : public QObject {
               {kX11KeyM, ',', ',', VK_OEM_COMMA},
               {kX11KeySemicolon, Qt::Key_M, 'm', 'M'},
               {kX11Key1 + 1, 0xC9, 0xe9, '2'}}},
-            {"de", {{kX11KeyZ, Qt::Key_Y, 'y', 'Y'}, {kX11KeyQ + 5, Qt::Key_Z, 'z', 'Z'}}},
             {"gr",
              {{kX11KeyA, 0x391, 0x7e1, 'A'},
               {kX11KeyQ, ';', ';', 'Q'},

@@ -54,8 +54,8 @@ class Cell:
         player.key("F10")
         cells = reader.board(side)
         player.key("F5")
-        self.place = (0, next(c for c in range(side - 1) if cells[(0, c)] == "empty"))
-        player.key(*["Right"] * self.place[1])
+        self.place = next(p for p in sorted(cells) if cells[p] == "empty" and p[1] < side - 1)
+        player.key(*["Down"] * self.place[0] + ["Right"] * self.place[1])
         self.focus(self.place)
 
     def focus(self, place):
@@ -74,7 +74,7 @@ class Cell:
         shown = self.symbol()
         keyboard.press(keycode)
         self.player.key("Right")
-        self.focus((0, self.place[1] + 1))
+        self.focus((self.place[0], self.place[1] + 1))
         self.player.key("Left")
         self.focus(self.place)
         if self.symbol() != shown or self.reader.find_all(DIALOG):

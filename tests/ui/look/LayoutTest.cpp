@@ -172,6 +172,11 @@ void LayoutTest::smallestWindowCutsNoControl() {
     TfrmSudoku& w = game.window;
     game.Generate(box);
     game.Play();
+    w.resize(1000, 767);  // the design's size: everything in its design place
+    QCoreApplication::processEvents();
+    QCOMPARE(w.StaticText2->pos(), QPoint(712, 24));
+    QCOMPARE(w.cxHyperLinkEdit2->pos(), QPoint(556, 13));
+    QCOMPARE(w.pnlGameOn->height(), 184);
     platform::TLinkLabel* link = w.cxHyperLinkEdit2;
     const QString host = link->LinkText();
     for (const QString& text : {host, host.repeated(3)}) {

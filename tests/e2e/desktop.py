@@ -122,7 +122,7 @@ class Desktop:
         shutil.rmtree(self.runtime, ignore_errors=True)
 
 
-def wait_for(condition, seconds, what):
+def wait_for(condition, seconds, what, interval=0.05):
     deadline = time.monotonic() + seconds
     while True:
         result = condition()
@@ -130,4 +130,4 @@ def wait_for(condition, seconds, what):
             return result
         if time.monotonic() > deadline:
             raise TimeoutError("timed out waiting for " + what)
-        time.sleep(0.05)
+        time.sleep(interval)

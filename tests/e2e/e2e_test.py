@@ -16,6 +16,7 @@ import traceback
 from Xlib import X, display, protocol
 
 import help_pages
+import layouts
 import reader
 from desktop import SCREEN, Desktop, wait_for
 from reader import DIALOG, Reader, extents
@@ -267,6 +268,7 @@ def run_on(server, binary, desktop):
         help_pages.check(player, reader, opener, answer_dialog)
         play_9x9(player, reader)
         play_16x16(player, reader)
+        layouts.type_on_every_layout(player, reader, desktop.env, wayland)
         player.close_window()
         try:
             status = process.wait(10)

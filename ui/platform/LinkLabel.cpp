@@ -24,6 +24,8 @@ void TLinkLabel::setLink(const QString& address, const QString& text) {
     link_text_ = text;
     setText(
         QStringLiteral("<a href=\"%1\">%2</a>").arg(address.toHtmlEscaped(), text.toHtmlEscaped()));
+    // The box ends where the text does, so that it claims no room of its band beyond it.
+    resize(sizeHint().width(), height());
 }
 
 void TLinkLabel::keyPressEvent(QKeyEvent* event) {

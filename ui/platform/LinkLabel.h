@@ -14,6 +14,7 @@ class TLinkLabel : public QLabel {
   public:
     explicit TLinkLabel(QWidget* parent = nullptr);
 
+    // Shows the text as a link to the address, and fits the box's width to it.
     void setLink(const QString& address, const QString& text);
     QString Address() const { return address_; }
     // The shown text, for screen readers.

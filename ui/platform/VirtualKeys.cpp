@@ -60,54 +60,26 @@ bool IsDigit(TVirtualKey vk) {
     return vk >= '0' && vk <= '9';
 }
 
+bool IsLetter(TVirtualKey vk) {
+    return vk >= 'A' && vk <= 'Z';
+}
+
 bool IsDeadKey(int key) {
     return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
 }
 
-// Qt names a letter key by its upper-case character; a letter outside A to Z belongs to another
-// script or is an accented one.
-bool IsOtherLetter(int key) {
-    return key > Qt::Key_Z && key <= 0xFFFF && QChar(static_cast<char16_t>(key)).isLetter();
+// Qt names a character key by its upper-case character, or by a Qt::Key above the characters.
+bool IsCharacter(int key) {
+    return key > Qt::Key_Space && key <= 0xFFFF;
 }
 
-// Digits by place, Latin letters by keysym, other letters and dead keys by place; 0 when the
-// native data says nothing more than Qt::Key does.
-TVirtualKey FromX11(quint32 keycode, quint32 keysym, int key) {
-    const TVirtualKey at_place = KeyAtPlace(keycode);
-    if (IsDigit(at_place)) {
-        return at_place;
-    }
-    if (keysym >= 'a' && keysym <= 'z') {
-        return static_cast<TVirtualKey>(keysym - 'a' + 'A');
-    }
-    if (keysym >= 'A' && keysym <= 'Z') {
-        return static_cast<TVirtualKey>(keysym);
-    }
-    if (IsOtherLetter(key) || IsDeadKey(key)) {
-        return at_place;
-    }
-    return 0;
+bool IsLatinLetter(int key) {
+    return IsCharacter(key) && QChar(static_cast<char16_t>(key)).isLetter() &&
+           QChar::script(static_cast<uint>(key)) == QChar::Script_Latin;
 }
 
-TVirtualKey FromKeypad(int key) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return static_cast<TVirtualKey>(VK_NUMPAD0 + (key - Qt::Key_0));
-    }
-    switch (key) {
-        case Qt::Key_Asterisk:
-            return VK_MULTIPLY;
-        case Qt::Key_Plus:
-            return VK_ADD;
-        case Qt::Key_Minus:
-            return VK_SUBTRACT;
-        case Qt::Key_Period:
-        case Qt::Key_Comma:
-            return VK_DECIMAL;
-        case Qt::Key_Slash:
-            return VK_DIVIDE;
-        default:
-            return 0;  // navigation keys of the keypad read like the main ones
-    }
+bool IsOtherScriptLetter(int key) {
+    return IsCharacter(key) && QChar(static_cast<char16_t>(key)).isLetter() && !IsLatinLetter(key);
 }
 
 // Character keys other than letters and digits. Without the physical key only the character is
@@ -151,6 +123,86 @@ TVirtualKey FromPunctuation(int key) {
         default:
             // Qt's codes of non-character keys start at Qt::Key_Escape.
             return (key > Qt::Key_Space && key < Qt::Key_Escape) || IsDeadKey(key) ? VK_OEM_8 : 0;
+    }
+}
+
+// Punctuation that has a key of its own on the US keyboard, and so a VK_OEM code.
+bool IsUsPunctuation(int key) {
+    const TVirtualKey vk = FromPunctuation(key);
+    return vk != 0 && vk != VK_OEM_8;
+}
+
+// A key event does not name its layout. Whether the layout moves Latin letters off their US keys
+// (AZERTY, QWERTZ, Dvorak, Turkish F) is learnt from the letters typed: a Latin letter on another
+// key than its US one says so, a letter of another script says not. Such a layout puts
+// punctuation on a letter key only after moving that letter elsewhere, so its punctuation keeps
+// its own code, as Windows gives it ("," on AZERTY's M is VK_OEM_COMMA); any other layout's
+// punctuation on a letter key (Greek ";" on Q, Hebrew "/" on Q) stands for the key's place.
+bool layout_moves_latin_letters = false;
+
+TVirtualKey LatinLetterOf(quint32 keysym) {
+    if (keysym >= 'a' && keysym <= 'z') {
+        return static_cast<TVirtualKey>(keysym - 'a' + 'A');
+    }
+    return keysym >= 'A' && keysym <= 'Z' ? static_cast<TVirtualKey>(keysym) : 0;
+}
+
+// Something other than a letter or a digit on a letter key: a combining mark (Thai, Devanagari),
+// a symbol, or punctuation of a layout that keeps the Latin letters in place.
+TVirtualKey FromNonLetterOnLetterKey(TVirtualKey at_place, int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return 0;
+    }
+    if (IsUsPunctuation(key) && layout_moves_latin_letters) {
+        return 0;
+    }
+    return IsCharacter(key) ? at_place : 0;
+}
+
+// Digits by place; A to Z by keysym; other Latin letters as Windows' Latin layouts give them, a
+// key that is no letter from A to Z; letters of other scripts and dead keys by place; anything
+// else on a letter key as above. 0 when the native data says nothing more than Qt::Key does.
+TVirtualKey FromX11(quint32 keycode, quint32 keysym, int key) {
+    const TVirtualKey at_place = KeyAtPlace(keycode);
+    if (IsDigit(at_place)) {
+        return at_place;
+    }
+    if (const TVirtualKey letter = LatinLetterOf(keysym)) {
+        layout_moves_latin_letters |= at_place != 0 && letter != at_place;
+        return letter;
+    }
+    if (IsLatinLetter(key)) {
+        layout_moves_latin_letters |= at_place != 0;
+        return IsLetter(at_place) ? VK_OEM_8 : at_place;
+    }
+    if (IsOtherScriptLetter(key)) {
+        layout_moves_latin_letters = false;
+        return at_place;
+    }
+    if (IsDeadKey(key)) {
+        return at_place;
+    }
+    return IsLetter(at_place) ? FromNonLetterOnLetterKey(at_place, key) : 0;
+}
+
+TVirtualKey FromKeypad(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return static_cast<TVirtualKey>(VK_NUMPAD0 + (key - Qt::Key_0));
+    }
+    switch (key) {
+        case Qt::Key_Asterisk:
+            return VK_MULTIPLY;
+        case Qt::Key_Plus:
+            return VK_ADD;
+        case Qt::Key_Minus:
+            return VK_SUBTRACT;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return VK_DECIMAL;
+        case Qt::Key_Slash:
+            return VK_DIVIDE;
+        default:
+            return 0;  // navigation keys of the keypad read like the main ones
     }
 }
 

@@ -80,10 +80,13 @@ inline constexpr TShiftState ssCtrl = 0x04;
 // - Windows: nativeVirtualKey() is the Windows virtual-key code itself, and is taken as it is.
 // - X11 and Wayland: nativeScanCode() is the xkb keycode (the evdev number + 8), which tells the
 //   key's place on the keyboard, and nativeVirtualKey() the keysym, which tells what the layout
-//   puts there. The digit row is read by place, so Shift+1 gives '1' as on Windows; a Latin
-//   letter by its keysym, so a French or German layout types the letter it shows; a letter of
-//   another script (Russian, Greek, ...) and a dead key by place, as Windows gives them codes
-//   of the US key at that place ("A" to "Z", VK_OEM_...).
+//   puts there. As Windows gives the key at that place: the digit row by place, so Shift+1 gives
+//   '1'; A to Z by keysym, so a French or German layout types the letter it shows; another
+//   Latin letter (Turkish F's "ğ" on the US "E") as a key that is no letter; letters of other
+//   scripts (Russian, Greek, ...), combining marks (Thai, Devanagari), dead keys and other
+//   symbols on letter keys by place, as the codes of the US key at that place ("A" to "Z",
+//   VK_OEM_...). Punctuation on a letter key goes by place too, unless the layout was seen to move
+//   Latin letters off their US keys, as AZERTY does before putting "," on M.
 // - Anything else (and synthetic events without native data): Qt::Key alone.
 // The keypad is read from Qt::Key with the keypad modifier everywhere but on Windows.
 enum class NativeKeys { Windows, X11, None };

@@ -2,6 +2,7 @@
 // The main window's widgets, their places and their wiring.
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/help/Links.h"
 #include "ui/help/Usudk02_upgrade.h"
@@ -39,13 +41,8 @@ QFont Verdana(int pixels, bool bold = false, bool italic = false) {
     return font;
 }
 
-QFrame* Panel(QWidget* parent, bool lowered = false) {
-    auto* panel = new QFrame(parent);
-    if (lowered) {
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-    }
-    return panel;
+QFrame* Panel(QWidget* parent) {
+    return new QFrame(parent);
 }
 
 void Fill(QWidget* widget, const QColor& color) {
@@ -60,6 +57,66 @@ void Fill(QWidget* widget, const QColor& color) {
 void KeepControlsWhole(QWidget* band) {
     band->setMinimumWidth(band->childrenRect().right() + 1);
 }
+
+// How close a control that slides left comes to the control before it, and how much room a
+// panel of the right column keeps under its lowest control.
+constexpr int kSlideGap = 16;
+constexpr int kPanelMargin = 8;
+
+// Keeps the last control of a band at its design place while the band is wide enough, and slides
+// it left towards the control before it when the band is narrower, so that the window can be
+// narrower than its design without cutting it. The band is never narrower than the slid control
+// needs, whatever size the control takes later (the link fits its text, which may change).
+class SlideLeft : public QObject {
+  public:
+    SlideLeft(const QWidget* before, QWidget* control)
+        : QObject(control), before_(before), control_(control), design_x_(control->x()) {
+        control->parentWidget()->installEventFilter(this);
+        control->installEventFilter(this);
+        Fit();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            Fit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void Fit() {
+        QWidget* band = control_->parentWidget();
+        const int nearest = before_->geometry().right() + 1 + kSlideGap;
+        band->setMinimumWidth(nearest + control_->width());
+        const int x = std::max(nearest, std::min(design_x_, band->width() - control_->width()));
+        control_->move(x, control_->y());
+    }
+
+    const QWidget* before_;
+    QWidget* control_;
+    int design_x_;
+};
+
+// A panel of the right column: its design height while the window has room, down to a margin
+// under its lowest control when the window is shorter than its design.
+class ColumnPanel : public QFrame {
+  public:
+    ColumnPanel(QWidget* parent, int height) : QFrame(parent), height_(height) {
+        setFrameShape(QFrame::Panel);
+        setFrameShadow(QFrame::Sunken);
+        setMaximumHeight(height);
+    }
+
+    QSize sizeHint() const override { return {QFrame::sizeHint().width(), height_}; }
+
+    void KeepControlsWhole() {
+        setMinimumHeight(std::min(height_, childrenRect().bottom() + 1 + kPanelMargin));
+    }
+
+  private:
+    int height_;
+};
 
 template <typename Widget>
 Widget* Place(Widget* widget, int x, int y, int width, int height) {
@@ -171,7 +228,7 @@ void TfrmSudoku::CreateTopBand() {
     band->setSpacing(0);
     Panel1->setFixedHeight(60);
     pnlTopControlsClient->setFixedHeight(67);
-    KeepControlsWhole(Panel1);
+    new SlideLeft(StaticText1, StaticText2);
     KeepControlsWhole(pnlTopControlsClient);
     band->addWidget(Panel1);
     band->addWidget(pnlTopControlsClient);
@@ -182,8 +239,8 @@ void TfrmSudoku::CreateRightColumn() {
     pnlRight = Panel(this);
     pnlRight->setFixedWidth(225);
 
-    pnlButtons = Panel(pnlRight, true);
-    pnlButtons->setFixedHeight(144);
+    auto* buttons = new ColumnPanel(pnlRight, 144);
+    pnlButtons = buttons;
     btnPlay = Place(Button(pnlButtons, Verdana(15)), 18, 8, 191, 33);
     platform::BindButton(ActPlay, btnPlay);
     btnToggleView = Place(Button(pnlButtons, Verdana(15)), 18, 48, 191, 33);
@@ -192,8 +249,8 @@ void TfrmSudoku::CreateRightColumn() {
     platform::BindButton(ActPrint, btnPrint);
     btnPrint->hide();  // Print is reached by F7 alone
 
-    pnlGameOn = Panel(pnlRight, true);
-    pnlGameOn->setFixedHeight(184);
+    auto* game_on = new ColumnPanel(pnlRight, 184);
+    pnlGameOn = game_on;
     cbxHideTimer =
         Place(CheckBox(pnlGameOn, QStringLiteral("Nascondi timer [F9]")), 18, 10, 182, 17);
     Clock1 = Place(new platform::TDigitalClock(services_, pnlGameOn), 18, 32, 156, 32);
@@ -207,8 +264,8 @@ void TfrmSudoku::CreateRightColumn() {
     connect(cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
     connect(cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
 
-    pnlLayout = Panel(pnlRight, true);
-    pnlLayout->setFixedHeight(159);
+    auto* layout = new ColumnPanel(pnlRight, 159);
+    pnlLayout = layout;
     StaticText3 = Place(new QLabel(QStringLiteral("Dimensione +/-"), pnlLayout), 16, 12, 121, 22);
     StaticText3->setFont(Verdana(15));
     StaticText4 = Place(new QLabel(QStringLiteral("dei caratteri e della griglia"), pnlLayout), 16,
@@ -230,8 +287,12 @@ void TfrmSudoku::CreateRightColumn() {
     column->addWidget(pnlLayout);
     // Room for the game panel, also while it is hidden, so that entering play never grows the
     // window.
-    pnlRight->setMinimumHeight(pnlButtons->maximumHeight() + pnlGameOn->maximumHeight() +
-                               pnlLayout->maximumHeight());
+    int least = 0;
+    for (ColumnPanel* panel : {buttons, game_on, layout}) {
+        panel->KeepControlsWhole();
+        least += panel->minimumHeight();
+    }
+    pnlRight->setMinimumHeight(least);
 }
 
 void TfrmSudoku::CreateBottomBand() {
@@ -248,10 +309,10 @@ void TfrmSudoku::CreateBottomBand() {
     cxLabel3->setFont(Verdana(19, true));
     cxHyperLinkEdit2 = Place(new platform::TLinkLabel(Panel3), 556, 13, 245, 22);
     cxHyperLinkEdit2->setLink(links::MakerAddress(), links::MakerLinkText());
+    new SlideLeft(cxLabel3, cxHyperLinkEdit2);
     connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });
-    KeepControlsWhole(Panel3);
 }
 
 void TfrmSudoku::CreateGridPanel() {

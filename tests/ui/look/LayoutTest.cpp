@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "LookFixture.h"
+#include "ui/platform/LinkLabel.h"
 
 namespace quintara {
 
@@ -32,6 +35,7 @@ class LayoutTest : public QObject {
     void fontSizeCarriesIntoLaterLayouts();
     void gridPanelFillsItsPlaceAfterEverySizeChange_data();
     void gridPanelFillsItsPlaceAfterEverySizeChange();
+    void smallestWindowCutsNoControl_data();
     void smallestWindowCutsNoControl();
     void windowIconComesInEveryBuiltSizeAndScales();
 };
@@ -152,29 +156,60 @@ void LayoutTest::gridPanelFillsItsPlaceAfterEverySizeChange() {
     }
 }
 
-// Shrunk as far as it goes, during play (the game panel shown), the window still shows every
-// control of its bands and of the right column whole.
+void LayoutTest::smallestWindowCutsNoControl_data() {
+    QTest::addColumn<int>("box");
+    QTest::newRow("9x9") << 3;
+    QTest::newRow("25x25") << 5;
+}
+
+// Shrunk as far as it goes, during play (the game panel shown), the window tiles to half of a
+// 1,366 pixel screen (with 4 pixel borders) and fits a 720 pixel work area under a 48 pixel panel
+// and a 37 pixel title bar; it still shows every control of its bands and of the right column
+// whole, and a grid that does not fit scrolls. A longer link text widens the least width.
 void LayoutTest::smallestWindowCutsNoControl() {
+    QFETCH(int, box);
     testing::WindowHarness game;
     TfrmSudoku& w = game.window;
-    game.Generate(SizeItemOf(3));
+    game.Generate(SizeItemOf(box));
     game.Play();
-    w.resize(100, 100);
+    w.resize(1000, 767);  // the design's size: everything in its design place
     QCoreApplication::processEvents();
-    for (QWidget* band : {static_cast<QWidget*>(w.pnlTopMain), static_cast<QWidget*>(w.pnlRight),
-                          static_cast<QWidget*>(w.Panel3)}) {
-        for (const QWidget* control : band->findChildren<QWidget*>()) {
-            if (!control->isVisibleTo(&w)) {
-                continue;
-            }
-            const QRect placed(control->mapTo(&w, QPoint(0, 0)), control->size());
-            const QByteArray what = QByteArray(control->metaObject()->className()) + " at " +
-                                    QByteArray::number(placed.x()) + "," +
-                                    QByteArray::number(placed.y());
-            QVERIFY2(w.rect().contains(placed), what.constData());
-            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
-                     what.constData());
+    QCOMPARE(w.StaticText2->pos(), QPoint(712, 24));
+    QCOMPARE(w.cxHyperLinkEdit2->pos(), QPoint(556, 13));
+    QCOMPARE(w.pnlGameOn->height(), 184);
+    platform::TLinkLabel* link = w.cxHyperLinkEdit2;
+    const QString host = link->LinkText();
+    for (const QString& text : {host, host.repeated(3)}) {
+        link->setLink(link->Address(), text);
+        QCOMPARE(link->width(), link->sizeHint().width());
+        QVERIFY(link->width() < QFontMetrics(link->font()).horizontalAdvance(text) + 8);
+        w.resize(100, 100);
+        QCoreApplication::processEvents();
+        if (text == host && box == 3) {
+            QVERIFY2(w.width() <= 1366 / 2 - 8 && w.height() <= 720 - 48 - 37,
+                     qPrintable(QStringLiteral("%1 x %2").arg(w.width()).arg(w.height())));
         }
+        for (QWidget* band : {static_cast<QWidget*>(w.pnlTopMain),
+                              static_cast<QWidget*>(w.pnlRight), static_cast<QWidget*>(w.Panel3)}) {
+            for (const QWidget* control : band->findChildren<QWidget*>()) {
+                if (!control->isVisibleTo(&w)) {
+                    continue;
+                }
+                const QRect placed(control->mapTo(&w, QPoint(0, 0)), control->size());
+                const QByteArray what = QByteArray(control->metaObject()->className()) + " at " +
+                                        QByteArray::number(placed.x()) + "," +
+                                        QByteArray::number(placed.y());
+                QVERIFY2(w.rect().contains(placed), what.constData());
+                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()),
+                         what.constData());
+            }
+        }
+    }
+    const QSize needed = w.sg1->sizeHint();
+    QCOMPARE(w.sg1->size().expandedTo(needed), w.sg1->size());
+    if (box == 5) {
+        QVERIFY(w.sg1Scroller->horizontalScrollBar()->isVisible());
+        QVERIFY(w.sg1Scroller->verticalScrollBar()->isVisible());
     }
 }
 

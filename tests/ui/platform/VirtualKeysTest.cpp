@@ -23,6 +23,9 @@ constexpr quint32 kX11Key0 = 19;
 constexpr quint32 kX11KeyQ = 24;
 constexpr quint32 kX11KeyA = 38;
 constexpr quint32 kX11KeyM = 58;
+constexpr quint32 kX11KeyB = 56;
+constexpr quint32 kX11KeySemicolon = 47;
+constexpr quint32 kX11KeySlash = 61;
 constexpr quint32 kX11KeyGrave = 49;
 constexpr quint32 kX11KeyApostrophe = 48;
 
@@ -100,31 +103,58 @@ class VirtualKeysTest : public QObject {
         QCOMPARE(X11Key(Qt::Key_F1, Qt::NoModifier, 67, 0xffbe), VK_F1);
     }
 
-    // Under a layout of another script, letter keys give the US letter of their place, as
-    // Windows gives them, so that 16 x 16 and 25 x 25 games can be played from the keyboard.
-    void lettersOfOtherScriptsByPlaceOnX11_data() {
-        QTest::addColumn<int>("qt_key");
-        QTest::addColumn<uint>("keycode");
-        QTest::addColumn<uint>("keysym");
-        QTest::addColumn<int>("vk");
-        // Keysyms from X11's keysymdef.h; Qt names a letter key by its upper-case character.
-        QTest::newRow("Russian ef at A") << 0x0424 << uint(kX11KeyA) << 0x6c6u << int('A');
-        QTest::newRow("Russian short i at Q") << 0x0419 << uint(kX11KeyQ) << 0x6cau << int('Q');
-        QTest::newRow("Russian soft sign at M") << 0x042C << uint(kX11KeyM) << 0x6d8u << int('M');
-        QTest::newRow("Greek alpha at A") << 0x0391 << uint(kX11KeyA) << 0x7e1u << int('A');
-        QTest::newRow("Greek semicolon at Q: punctuation")
-            << int(Qt::Key_Semicolon) << uint(kX11KeyQ) << 0x3bu << int(VK_OEM_1);
-        QTest::newRow("Russian yo at grave")
-            << 0x0401 << uint(kX11KeyGrave) << 0x6a3u << int(VK_OEM_3);
-    }
-
-    void lettersOfOtherScriptsByPlaceOnX11() {
-        QFETCH(int, qt_key);
-        QFETCH(uint, keycode);
-        QFETCH(uint, keysym);
-        QFETCH(int, vk);
-        QCOMPARE(X11Key(qt_key, Qt::NoModifier, keycode, keysym), TVirtualKey(vk));
-        QCOMPARE(X11Key(qt_key, Qt::ShiftModifier, keycode, keysym), TVirtualKey(vk));
+    // Each layout as its keys arrive, in the order typed: a layout that moves Latin letters is
+    // known by its first moved letter. Keysyms above 0x1000000 are Unicode ones; Qt names a
+    // letter key by its upper-case character.
+    void everyLayoutAsWindowsGivesItsKeysOnX11() {
+        struct Press {
+            quint32 place;
+            int qt_key;
+            quint32 keysym;
+            TVirtualKey vk;
+        };
+        const auto u = [](char16_t c) { return 0x1000000u + c; };
+        const QList<QPair<const char*, QList<Press>>> layouts = {
+            {"us", {{kX11KeyA, Qt::Key_A, 'a', 'A'}, {kX11KeySemicolon, ';', ';', VK_OEM_1}}},
+            {"fr",
+             {{kX11KeyA, Qt::Key_Q, 'q', 'Q'},
+              {kX11KeyM, ',', ',', VK_OEM_COMMA},
+              {kX11KeySemicolon, Qt::Key_M, 'm', 'M'},
+              {kX11Key1 + 1, 0xC9, 0xe9, '2'}}},
+            {"gr",
+             {{kX11KeyA, 0x391, 0x7e1, 'A'},
+              {kX11KeyQ, ';', ';', 'Q'},
+              {kX11KeyQ + 1, 0x3A3, 0x7f2, 'W'}}},
+            {"ru",
+             {{kX11KeyA, 0x424, 0x6c6, 'A'},
+              {kX11KeyM, 0x42C, 0x6d8, 'M'},
+              {kX11KeyGrave, 0x401, 0x6a3, VK_OEM_3},
+              {kX11KeySlash, '.', '.', VK_OEM_PERIOD}}},
+            {"il",
+             {{kX11KeyA, 0x5E9, 0xcf9, 'A'},
+              {kX11KeyQ, '/', '/', 'Q'},
+              {kX11KeyQ + 1, '\'', '\'', 'W'}}},
+            {"th", {{kX11KeyA, 0xE1F, 0xdbf, 'A'}, {kX11KeyB, 0xE34, 0xdd4, 'B'}}},
+            {"in",
+             {{kX11KeyA, 0x94B, u(0x94B), 'A'},
+              {kX11KeyA + 2, 0x94D, u(0x94D), 'D'},
+              {kX11KeyQ + 2, 0x93E, u(0x93E), 'E'}}},
+            {"tr(f)",
+             {{kX11KeyQ + 2, 0x11E, 0x2bb, VK_OEM_8},
+              {kX11KeyB, 0xC7, 0xe7, VK_OEM_8},
+              {kX11KeyA + 2, Qt::Key_E, 'e', 'E'},
+              {kX11KeyM, Qt::Key_S, 's', 'S'}}},
+            {"us(dvorak)", {{kX11KeyA + 1, Qt::Key_O, 'o', 'O'}, {kX11KeyQ, '\'', '\'', VK_OEM_7}}},
+        };
+        for (const auto& layout : layouts) {  // named for the reader: a failure shows the values
+            for (const Press& press : layout.second) {
+                QCOMPARE(X11Key(press.qt_key, Qt::NoModifier, press.place, press.keysym), press.vk);
+            }
+        }
+        // Shifted, a Hebrew letter key gives the Latin capital of its place, which tells nothing.
+        QCOMPARE(X11Key(0x5E9, Qt::NoModifier, kX11KeyA, 0xcf9), TVirtualKey('A'));
+        QCOMPARE(X11Key(Qt::Key_Q, Qt::ShiftModifier, kX11KeyQ, 'Q'), TVirtualKey('Q'));
+        QCOMPARE(X11Key('/', Qt::NoModifier, kX11KeyQ, '/'), TVirtualKey('Q'));
     }
 
     // Keys with no character still have a code, so they reach the grid.

@@ -41,16 +41,22 @@ def start_xvfb():
     return server, ":" + number.decode().strip()
 
 
-def cpu_ms(pid):
-    """CPU time of every live thread of the process, from the scheduler's nanosecond counts."""
-    total = 0
+def cpu_by_thread(pid):
+    """CPU time in ms of each live thread of the process, from the scheduler's nanosecond counts."""
+    times = {}
     for task in os.listdir(f"/proc/{pid}/task"):
         try:
             with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
-                total += int(stat.read().split()[0])
+                times[task] = int(stat.read().split()[0]) / 1e6
         except (FileNotFoundError, ProcessLookupError):
             pass
-    return total / 1e6
+    return times
+
+
+def cpu_since(before, after):
+    """CPU used between two readings; a thread that ended in between is left out rather than
+    counted as time given back."""
+    return sum(spent - before.get(task, 0.0) for task, spent in after.items())
 
 
 def rss_mb(pid):
@@ -85,12 +91,12 @@ def measure(program, conn, environment, idle_seconds):
                                stderr=subprocess.DEVNULL)
     try:
         mapped = wait_for_map(conn, started + MAP_TIMEOUT_SECONDS)
-        cpu_at_map = cpu_ms(process.pid)
+        cpu_at_map = sum(cpu_by_thread(process.pid).values())
         time.sleep(SETTLE_SECONDS)
         rss = rss_mb(process.pid)
-        before_idle = cpu_ms(process.pid)
+        before_idle = cpu_by_thread(process.pid)
         time.sleep(idle_seconds)
-        idle = cpu_ms(process.pid) - before_idle
+        idle = cpu_since(before_idle, cpu_by_thread(process.pid))
     finally:
         process.send_signal(signal.SIGTERM)
         process.wait()

@@ -20,8 +20,8 @@ QPixmap Picture(const QString& name);
 // it. Call once at start: the frame is read here without them, into the cache the style looks in.
 void PreloadStylePictures();
 
-// The application icon: the bitmaps drawn for 48, 128 and 256 pixels, the sizes it names, and the
-// scalable drawing for any other size.
+// The application icon: the bitmaps drawn for 48, 128 and 256 pixels, and the scalable drawing for
+// any other size. It names 48 and 128 as its sizes, the ones a window system takes.
 QIcon AppIcon();
 
 }  // namespace quintara

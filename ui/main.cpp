@@ -12,10 +12,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara"));
     QApplication::setDesktopFileName(QStringLiteral("quintara"));
-    QApplication::setWindowIcon(quintara::AppIcon());
+    quintara::PreloadStylePictures();
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);
+    // The window's own icon, shared, so that message boxes without a parent carry it too.
+    QApplication::setWindowIcon(frmSudoku.windowIcon());
 
     // Opens maximized; restored, it stands centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

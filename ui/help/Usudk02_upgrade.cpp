@@ -86,7 +86,7 @@ QWidget* TfrmShowUpgrade::createMessageBand() {
 QWidget* TfrmShowUpgrade::createNewsBand() {
     QWidget* band = Panel(this, QColor(0xC0, 0xC0, 0xC0));
     btnPuzzleDepotNews = new QPushButton(
-        QIcon(QStringLiteral(":/quintara/news.png")),
+        QIcon(Picture(QStringLiteral("news.png"))),
         QStringLiteral("Verifica se ci sono aggiornamenti, novita' o nuove versioni  !"), band);
     btnPuzzleDepotNews->setGeometry(0, 0, kNewsButtonWidth, kNewsButtonHeight);
     btnPuzzleDepotNews->setFont(Verdana(11));

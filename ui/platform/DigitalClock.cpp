@@ -43,7 +43,7 @@ QPainterPath CentredText(const QString& text, QFont font, const QRect& face) {
 }  // namespace
 
 TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
-    : QLabel(parent), services_(services) {
+    : QLabel(parent), services_(services), timer_(this) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAlignment(Qt::AlignCenter);
@@ -54,7 +54,6 @@ TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
     setPalette(digits);
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, &TDigitalClock::Refresh);
-    timer_.start();
     Refresh();
 }
 
@@ -73,9 +72,18 @@ void TDigitalClock::Refresh() {
     setText(TimeText());
 }
 
+// The timer runs only while the clock can be seen (it is hidden in every state but play, and
+// with the window when that is minimized), so an idle game wakes nobody; shown again, the clock
+// catches up before it is painted.
 void TDigitalClock::showEvent(QShowEvent* event) {
     Refresh();
+    timer_.start();
     QLabel::showEvent(event);
+}
+
+void TDigitalClock::hideEvent(QHideEvent* event) {
+    timer_.stop();
+    QLabel::hideEvent(event);
 }
 
 void TDigitalClock::paintEvent(QPaintEvent* /*event*/) {

@@ -18,8 +18,9 @@ struct TTimeOffset {
 };
 
 // A digital clock: the local time plus TimeOffset as hh:mm:ss on the 24-hour scale, refreshed
-// every second. Silver digits on whatever lies behind, in a sunken bevel; each digit carries a
-// dark outline and a soft shadow, so silver stays readable on a light panel.
+// every second while it can be seen, and at once when it is shown. Silver digits on whatever lies
+// behind, in a sunken bevel; each digit carries a dark outline and a soft shadow, so silver stays
+// readable on a light panel.
 class TDigitalClock : public QLabel {
     Q_OBJECT
 
@@ -37,6 +38,7 @@ class TDigitalClock : public QLabel {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

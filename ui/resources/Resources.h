@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace quintara {
 
@@ -11,7 +12,16 @@ namespace quintara {
 // again is harmless.
 void InitResources();
 
-// The application icon: the scalable drawing, with the bitmaps drawn for 48, 128 and 256 pixels.
+// One of the PNG pictures above, by its name, read without an image-format plugin.
+QPixmap Picture(const QString& name);
+
+// Qt's Fusion style draws each group box's frame from a PNG it names by file alone, and an image
+// read that way makes Qt load every image-format plugin first, to ask whether one of them reads
+// it. Call once at start: the frame is read here without them, into the cache the style looks in.
+void PreloadStylePictures();
+
+// The application icon: the bitmaps drawn for 48, 128 and 256 pixels, and the scalable drawing for
+// any other size. It names 48 and 128 as its sizes, the ones a window system takes.
 QIcon AppIcon();
 
 }  // namespace quintara

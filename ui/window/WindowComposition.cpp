@@ -201,7 +201,7 @@ void TfrmSudoku::CreateTopBand() {
     Panel1 = Panel(pnlTopMain);
     Fill(Panel1, QColor(0x80, 0x00, 0x00));
     auto* picture = Place(new QLabel(Panel1), 1, 1, 152, 58);
-    picture->setPixmap(QPixmap(QStringLiteral(":/quintara/logo.png"))
+    picture->setPixmap(Picture(QStringLiteral("logo.png"))
                            .scaled(152, 58, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     StaticText1 = Place(WhiteText(Panel1, QStringLiteral("Quintara"), Verdana(32, false, true)),
                         184, 8, 282, 42);
@@ -301,7 +301,7 @@ void TfrmSudoku::CreateBottomBand() {
     btnHelp = Place(Button(Panel3, Verdana(11)), 3, 1, 126, 40);
     platform::BindButton(ActHelp, btnHelp);
     btnHelp->setText(QStringLiteral("Guida \r\n[F1]"));
-    btnHelp->setIcon(QIcon(QStringLiteral(":/quintara/help.png")));
+    btnHelp->setIcon(QIcon(Picture(QStringLiteral("help.png"))));
     btnHelp->setCursor(Qt::PointingHandCursor);
     cxLabel3 = Place(
         new QLabel(QString::fromUtf8("© %1").arg(QString::fromUtf8(links::kMakerName)), Panel3),

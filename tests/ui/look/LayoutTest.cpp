@@ -213,9 +213,11 @@ void LayoutTest::smallestWindowCutsNoControl() {
     }
 }
 
+// The window system carries the sizes the icon names: bitmaps, none of them drawn anew.
 void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
     testing::WindowHarness game;
     const QIcon icon = game.window.windowIcon();
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(48, 48), QSize(128, 128)}));
     for (const int side : {48, 128, 256}) {
         const QSize size(side, side);
         const QImage drawn(QStringLiteral(":/quintara/icon-%1.png").arg(side));

@@ -315,6 +315,27 @@ class PlatformTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(clock.text(), QStringLiteral("02:03:15"), 2500);
     }
 
+    // The clock wakes the program only while it can be seen, and what it shows on coming back
+    // is the time of that moment, not of when it was hidden.
+    void clockTicksOnlyWhileShownAndCatchesUpAtOnce() {
+        quintara::platform::RecordingServices services;
+        services.now = QDateTime(QDate(2026, 3, 14), QTime(10, 0, 0));
+        QWidget panel;
+        auto* clock = new TDigitalClock(services, &panel);
+        const auto* timer = clock->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(timer != nullptr);
+        QVERIFY(!timer->isActive());
+        panel.show();
+        QVERIFY(timer->isActive());
+        clock->hide();
+        QVERIFY(!timer->isActive());
+        services.now = services.now.addSecs(5);
+        clock->show();
+        QCOMPARE(clock->text(), QStringLiteral("10:00:05"));
+        panel.hide();
+        QVERIFY(!timer->isActive());
+    }
+
     // On the days the clocks change, a game started at 10:00 shows 00:00:00 at its start: the
     // offset counts on the wall clock, not across the hour that was skipped or repeated.
     void clockAddsTheOffsetOnTheWallClock() {

@@ -19,15 +19,9 @@ namespace quintara {
 
 namespace {
 
+// The sizes drawn as bitmaps, which the icon names and an X11 window carries as they are.
 QList<QSize> BitmapSizes() {
     return {QSize(48, 48), QSize(128, 128), QSize(256, 256)};
-}
-
-// The sizes the icon names, which an X11 window carries as they are. Not 256: at start its picture
-// cost 1.5 ms and left 0.7 MB of heap behind, for a size window managers do not show (the desktop
-// takes its large icon from the installed files). Asked for, it is still the bitmap.
-QList<QSize> NamedSizes() {
-    return {QSize(48, 48), QSize(128, 128)};
 }
 
 // The bitmaps at the sizes they were drawn for, the scalable drawing at every other size. Qt's
@@ -56,11 +50,11 @@ class AppIconEngine : public QIconEngine {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        return NamedSizes();
+        return BitmapSizes();
     }
 #else
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) const override {
-        return NamedSizes();
+        return BitmapSizes();
     }
 #endif
 

@@ -217,7 +217,8 @@ void LayoutTest::smallestWindowCutsNoControl() {
 void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
     testing::WindowHarness game;
     const QIcon icon = game.window.windowIcon();
-    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(48, 48), QSize(128, 128)}));
+    QCOMPARE(icon.availableSizes(),
+             QList<QSize>({QSize(48, 48), QSize(128, 128), QSize(256, 256)}));
     for (const int side : {48, 128, 256}) {
         const QSize size(side, side);
         const QImage drawn(QStringLiteral(":/quintara/icon-%1.png").arg(side));

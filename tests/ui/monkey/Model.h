@@ -35,7 +35,7 @@ enum class Target {
     FontMinus,
     Help,
     Link,
-    Inert,  // panels, labels, the clock: nothing happens there
+    Inert,  // panels, labels, the clock (a Tab stop): nothing happens there
 };
 const char* Name(Target target);
 bool IsSizeItem(Target target);

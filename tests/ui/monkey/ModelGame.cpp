@@ -99,11 +99,13 @@ void Model::FocusGridIfShown() {
 }
 
 void Model::UpdateState() {
-    // Every state first disables the commands and the size group and hides the game panel; a
-    // control among them that held the focus hands it on to one the toolkit chooses.
+    // Every state first disables the commands and the size group and hides the game panel with
+    // its clock; a control among them that held the focus hands it on to one the toolkit chooses.
+    // The clock is the one inert control that holds the focus (a Tab stop, for screen readers).
     if (focus_ && (IsSizeItem(*focus_) || *focus_ == Target::Generate || *focus_ == Target::Play ||
                    *focus_ == Target::Toggle || *focus_ == Target::Hint ||
-                   *focus_ == Target::HideTimer || *focus_ == Target::ErrorView)) {
+                   *focus_ == Target::HideTimer || *focus_ == Target::ErrorView ||
+                   *focus_ == Target::Inert)) {
         focus_.reset();
     }
     const Controls& c = controls();

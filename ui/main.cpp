@@ -16,8 +16,6 @@ int main(int argc, char* argv[]) {
 
     quintara::platform::QtServices services;
     quintara::TfrmSudoku frmSudoku(services);
-    // The window's own icon, shared, so that message boxes without a parent carry it too.
-    QApplication::setWindowIcon(frmSudoku.windowIcon());
 
     // Opens maximized; restored, it stands centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -25,5 +23,8 @@ int main(int argc, char* argv[]) {
                                                   frmSudoku.size(), screen->availableGeometry()));
     }
     frmSudoku.showMaximized();
+    // The window's own icon, which it takes as it is shown, shared, so that message boxes without
+    // a parent carry it too.
+    QApplication::setWindowIcon(frmSudoku.windowIcon());
     return QApplication::exec();
 }

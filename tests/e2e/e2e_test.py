@@ -91,6 +91,23 @@ class Player:
             x.close()
 
 
+def icon_sizes(desktop, window_id):
+    """The sizes of the bitmaps in the window's _NET_WM_ICON: width, height, then the pixels."""
+    x = display.Display(desktop.env["DISPLAY"])
+    try:
+        window = x.create_resource_object("window", window_id)
+        icon = window.get_full_property(x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+        words = list(icon.value) if icon else []
+    finally:
+        x.close()
+    sizes = []
+    while len(words) >= 2:
+        width, height = words[0], words[1]
+        sizes.append((width, height))
+        words = words[2 + width * height:]
+    return sizes
+
+
 def expect(condition, what):
     if not condition:
         raise AssertionError(what)
@@ -265,6 +282,9 @@ def run_on(server, binary, desktop):
         if not wayland:
             window = desktop.xdotool("search", "--pid", process.pid, "--class", "^Quintara$")
             expect(window.strip(), "no window of class Quintara (StartupWMClass)")
+            sizes = icon_sizes(desktop, player.window_id())
+            expect(sizes == [(48, 48), (128, 128), (256, 256)],
+                   "the window carries icons of %r, not 48, 128 and 256 pixels" % sizes)
         help_pages.check(player, reader, opener, answer_dialog)
         play_9x9(player, reader)
         play_16x16(player, reader)

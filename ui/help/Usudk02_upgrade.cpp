@@ -51,7 +51,6 @@ QWidget* Panel(QWidget* parent, const QColor& colour) {
 
 TfrmShowUpgrade::TfrmShowUpgrade(platform::Services& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), services_(services) {
-    InitResources();
     setWindowTitle(QStringLiteral("Nuove versioni ?"));
     setFixedSize(kClientWidth, kClientHeight);
 

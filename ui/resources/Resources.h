@@ -6,22 +6,17 @@
 
 namespace quintara {
 
-// Registers the images under ":/quintara/": logo.png, help.png, news.png and the application icon
-// icon-48.png, icon-128.png, icon-256.png and quintara.svg. They live in a static library, whose
-// resources a program does not register by itself: call this before loading one. Calling it
-// again is harmless.
-void InitResources();
-
-// One of the PNG pictures above, by its name, read without an image-format plugin.
+// One of the pictures packed at build time, by its file name: logo.png, help.png, news.png, and
+// the application icon's bitmaps icon-48.png, icon-128.png and icon-256.png. Null for any other.
 QPixmap Picture(const QString& name);
 
 // Qt's Fusion style draws each group box's frame from a PNG it names by file alone, and an image
 // read that way makes Qt load every image-format plugin first, to ask whether one of them reads
-// it. Call once at start: the frame is read here without them, into the cache the style looks in.
+// it. Call once at start: the frame, packed at build time, goes into the cache the style looks in.
 void PreloadStylePictures();
 
 // The application icon: the bitmaps drawn for 48, 128 and 256 pixels, and the scalable drawing for
-// any other size. It names 48 and 128 as its sizes, the ones a window system takes.
+// any other size. It names the three bitmap sizes, which an X11 window carries as they are.
 QIcon AppIcon();
 
 }  // namespace quintara

@@ -18,6 +18,7 @@
 #include "ui/platform/PopupMenu.h"
 #include "ui/platform/RadioGroup.h"
 #include "ui/platform/Services.h"
+#include "ui/resources/Resources.h"
 #include "ui/window/Announcements.h"
 #include "ui/window/Usudk0201.h"
 
@@ -53,6 +54,10 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_ && !event->spontaneous()) {
         shown_ = true;
+        // Given once the window exists, the icon's bitmaps are converted for the window system
+        // once; given before, Qt converts them as it makes the window and again as it hands the
+        // widget's icon on. The window is not yet on the screen either way.
+        setWindowIcon(AppIcon());
         FormShow();
     }
 }

@@ -152,8 +152,6 @@ QLabel* WhiteText(QWidget* parent, const QString& text, const QFont& font) {
 
 TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidget* parent)
     : QWidget(parent), services_(services), game_(services, std::move(puzzles), *this) {
-    InitResources();
-    setWindowIcon(AppIcon());
     setWindowTitle(links::WindowTitle());
     QFont window_font(QStringLiteral("MS Sans Serif"));
     window_font.setPixelSize(11);
@@ -310,7 +308,7 @@ void TfrmSudoku::CreateBottomBand() {
     cxHyperLinkEdit2 = Place(new platform::TLinkLabel(Panel3), 556, 13, 245, 22);
     cxHyperLinkEdit2->setLink(links::MakerAddress(), links::MakerLinkText());
     new SlideLeft(cxLabel3, cxHyperLinkEdit2);
-    connect(cxHyperLinkEdit2, &QLabel::linkActivated, this, [this](const QString& address) {
+    connect(cxHyperLinkEdit2, &platform::TLinkLabel::linkActivated, this, [this](const QString& address) {
         services_.ShellExecuteA(this, QStringLiteral("open"), address);
     });
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -6,6 +7,7 @@
 
 #include "LookFixture.h"
 #include "ui/platform/LinkLabel.h"
+#include "ui/resources/Resources.h"
 
 namespace quintara {
 
@@ -213,17 +215,26 @@ void LayoutTest::smallestWindowCutsNoControl() {
     }
 }
 
-// The window system carries the sizes the icon names: bitmaps, none of them drawn anew.
+// The window system carries the sizes the icon names: the committed bitmaps, as packed into the
+// game, none of them drawn anew; and the pictures the window shows are the committed ones too.
 void LayoutTest::windowIconComesInEveryBuiltSizeAndScales() {
     testing::WindowHarness game;
+    const auto committed = [](const QString& name) {
+        return QImage(QStringLiteral(QUINTARA_PICTURES_DIR "/") + name)
+            .convertToFormat(QImage::Format_ARGB32);
+    };
     const QIcon icon = game.window.windowIcon();
     QCOMPARE(icon.availableSizes(),
              QList<QSize>({QSize(48, 48), QSize(128, 128), QSize(256, 256)}));
     for (const int side : {48, 128, 256}) {
         const QSize size(side, side);
-        const QImage drawn(QStringLiteral(":/quintara/icon-%1.png").arg(side));
         QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
-                 drawn.convertToFormat(QImage::Format_ARGB32));
+                 committed(QStringLiteral("icon-%1.png").arg(side)));
+    }
+    for (const char* name : {"logo.png", "help.png", "news.png"}) {
+        QCOMPARE(
+            Picture(QString::fromLatin1(name)).toImage().convertToFormat(QImage::Format_ARGB32),
+            committed(QString::fromLatin1(name)));
     }
     // Larger than any bitmap: only the scalable drawing gives it.
     QCOMPARE(icon.pixmap(QSize(512, 512)).size(), QSize(512, 512));

@@ -2,9 +2,11 @@
 // The digital clock showing local time plus an offset.
 #include "ui/platform/DigitalClock.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QPainter>
 #include <QPainterPath>
+#include <utility>
 
 #include "ui/platform/Canvas.h"
 #include "ui/platform/Services.h"
@@ -43,10 +45,9 @@ QPainterPath CentredText(const QString& text, QFont font, const QRect& face) {
 }  // namespace
 
 TDigitalClock::TDigitalClock(Services& services, QWidget* parent)
-    : QLabel(parent), services_(services), timer_(this) {
+    : QFrame(parent), services_(services), timer_(this) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
-    setAlignment(Qt::AlignCenter);
     // Nothing fills the background: the panel behind shows through.
     setAutoFillBackground(false);
     QPalette digits = palette();
@@ -68,8 +69,16 @@ QString TDigitalClock::TimeText() const {
         .toString(QStringLiteral("HH:mm:ss"));
 }
 
+// A new time is drawn and, as a label's text would be, told to screen readers as a new name.
 void TDigitalClock::Refresh() {
-    setText(TimeText());
+    QString now = TimeText();
+    if (now == text_) {
+        return;
+    }
+    text_ = std::move(now);
+    update();
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 // The timer runs only while the clock can be seen (it is hidden in every state but play, and
@@ -78,12 +87,12 @@ void TDigitalClock::Refresh() {
 void TDigitalClock::showEvent(QShowEvent* event) {
     Refresh();
     timer_.start();
-    QLabel::showEvent(event);
+    QFrame::showEvent(event);
 }
 
 void TDigitalClock::hideEvent(QHideEvent* event) {
     timer_.stop();
-    QLabel::hideEvent(event);
+    QFrame::hideEvent(event);
 }
 
 void TDigitalClock::paintEvent(QPaintEvent* /*event*/) {
@@ -91,7 +100,7 @@ void TDigitalClock::paintEvent(QPaintEvent* /*event*/) {
     drawFrame(&painter);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(contentsRect());
-    const QPainterPath digits = CentredText(text(), font(), contentsRect());
+    const QPainterPath digits = CentredText(text_, font(), contentsRect());
     painter.fillPath(digits.translated(kShadowOffset), kShadowColor);
     painter.strokePath(
         digits, QPen(kOutlineColor, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLabel>
+#include <QFrame>
 #include <QTimer>
 #include <cstdint>
 
@@ -20,8 +20,9 @@ struct TTimeOffset {
 // A digital clock: the local time plus TimeOffset as hh:mm:ss on the 24-hour scale, refreshed
 // every second while it can be seen, and at once when it is shown. Silver digits on whatever lies
 // behind, in a sunken bevel; each digit carries a dark outline and a soft shadow, so silver stays
-// readable on a light panel.
-class TDigitalClock : public QLabel {
+// readable on a light panel. A frame, not a label: a label that takes the focus (the clock is a
+// Tab stop) builds a text document, and lays it out again every second, for text it never shows.
+class TDigitalClock : public QFrame {
     Q_OBJECT
 
   public:
@@ -29,6 +30,8 @@ class TDigitalClock : public QLabel {
 
     // What the clock shows at this moment.
     QString TimeText() const;
+    // What it showed when last drawn or refreshed.
+    QString text() const { return text_; }
     // Redraws from the current time and offset.
     void Refresh();
 
@@ -44,6 +47,7 @@ class TDigitalClock : public QLabel {
   private:
     Services& services_;
     QTimer timer_;
+    QString text_;
 };
 
 }  // namespace quintara::platform

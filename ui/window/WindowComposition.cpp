@@ -308,9 +308,10 @@ void TfrmSudoku::CreateBottomBand() {
     cxHyperLinkEdit2 = Place(new platform::TLinkLabel(Panel3), 556, 13, 245, 22);
     cxHyperLinkEdit2->setLink(links::MakerAddress(), links::MakerLinkText());
     new SlideLeft(cxLabel3, cxHyperLinkEdit2);
-    connect(cxHyperLinkEdit2, &platform::TLinkLabel::linkActivated, this, [this](const QString& address) {
-        services_.ShellExecuteA(this, QStringLiteral("open"), address);
-    });
+    connect(cxHyperLinkEdit2, &platform::TLinkLabel::linkActivated, this,
+            [this](const QString& address) {
+                services_.ShellExecuteA(this, QStringLiteral("open"), address);
+            });
 }
 
 void TfrmSudoku::CreateGridPanel() {

@@ -129,7 +129,7 @@ void HelpKeysTest::f7ShowsThePrintNoticeAndTheGameGoesOn() {
 // The link in the bottom band opens the maker's site with a single click, the window as owner.
 void HelpKeysTest::makerLinkOpensTheSiteOnOneClick() {
     testing::WindowHarness game;
-    QLabel* link = game.window.cxHyperLinkEdit2;
+    platform::TLinkLabel* link = game.window.cxHyperLinkEdit2;
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(4, link->height() / 2));
     QCOMPARE(game.services.shell_calls.size(), 1);
     QCOMPARE(game.services.shell_calls[0].owner, &game.window);

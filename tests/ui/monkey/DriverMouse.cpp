@@ -3,11 +3,9 @@
 // while it is open.
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -82,10 +80,10 @@ QRect ClickArea(const QAbstractButton& button) {
 }
 
 // The part of the link label that opens the link: its text.
-QRect LinkText(const QLabel& link) {
+QRect LinkText(const platform::TLinkLabel& link) {
     const QFontMetrics metrics(link.font());
     const QRect contents = link.contentsRect();
-    const QString text = QString(link.text()).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    const QString text = link.LinkText();
     return QRect(contents.left(), contents.top() + (contents.height() - metrics.height()) / 2,
                  metrics.horizontalAdvance(text), metrics.height());
 }

@@ -99,7 +99,7 @@ class CaptionsTest : public QObject {
             return QStringList{w.windowTitle().left(17),  w.StaticText1->text(),
                                w.StaticText2->text(),     w.btnFontPiu->text(),
                                w.btnFontMeno->text(),     w.cxLabel3->text(),
-                               w.cxHyperLinkEdit2->text()} +
+                               w.cxHyperLinkEdit2->LinkText()} +
                    w.cbg1->Items();
         };
         const QStringList english = untouched();

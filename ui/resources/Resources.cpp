@@ -137,8 +137,11 @@ QPixmap Picture(const QString& name) {
 void PreloadStylePictures() {
     const QFileInfo frame(
         QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    if (!frame.exists()) {
+        return;
+    }
     const QPixmap packed = Picture(frame.fileName());
-    if (!frame.exists() || packed.isNull()) {
+    if (packed.isNull()) {
         return;
     }
     const QString key = QStringLiteral("qt_pixmap") + frame.absoluteFilePath() +

@@ -13,9 +13,11 @@ import fcntl
 import json
 import os
 import pathlib
+import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 VIEWS = {"light": (1000, 1, "light"), "dark-200": (500, 2, "dark")}
 FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -36,7 +38,8 @@ class Browser:
         self.process = subprocess.Popen(
             ["bash", "-c", 'exec "$0" "$@" 3<&%d 4>&%d %d<&- %d>&-' % tuple(high * 2), "chromium"]
             + FLAGS + ["--user-data-dir=" + profile, "about:blank"],
-            pass_fds=high, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=high, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
         for fd in high + [to_chromium, from_chromium]:
             os.close(fd)
         self._buffer, self._next, self.session, self.events = b"", 0, None, []
@@ -68,6 +71,24 @@ class Browser:
                     raise RuntimeError("%s: %s" % (method, reply["error"]))
                 return reply["result"]
             self.events.append(reply)
+
+    def close(self):
+        """Asks Chromium to quit, then ends whatever of its process group is left and waits until
+        none of it runs: a renderer still writing into the profile would break its removal."""
+        try:
+            os.write(self._out, json.dumps({"id": 0, "method": "Browser.close"}).encode() + b"\0")
+            self.process.wait(timeout=10)
+        except (OSError, subprocess.TimeoutExpired):
+            pass
+        for _ in range(100):
+            try:
+                os.killpg(self.process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                break
+            self.process.poll()
+            time.sleep(0.1)
+        os.close(self._out)
+        os.close(self._in)
 
     def wait(self, method):
         while not any(e.get("method") == method for e in self.events):
@@ -130,7 +151,7 @@ def main(pages_dir, out_dir):
                 print(("FAIL: %s: %s" % (name, "; ".join(found))) if found else "ok: " + name)
                 passed, failed = passed + (not found), failed + bool(found)
         finally:
-            browser.process.kill()
+            browser.close()
     for page in pages:
         tidy = subprocess.run(["tidy", "-q", "-e", str(page)], capture_output=True, text=True)
         ok = tidy.returncode == 0

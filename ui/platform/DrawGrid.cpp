@@ -28,7 +28,7 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-TDrawGrid::TDrawGrid(QWidget* parent) : QWidget(parent) {
+TDrawGrid::TDrawGrid(TKeyboardLayout& layout, QWidget* parent) : QWidget(parent), layout_(layout) {
     InstallAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
@@ -272,7 +272,7 @@ void TDrawGrid::MoveByKey(TVirtualKey key) {
 }
 
 void TDrawGrid::keyPressEvent(QKeyEvent* event) {
-    TVirtualKey key = VirtualKeyOf(*event);
+    TVirtualKey key = layout_.VirtualKeyOf(*event);
     if (key == 0) {
         QWidget::keyPressEvent(event);
         return;

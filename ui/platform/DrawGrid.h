@@ -54,7 +54,8 @@ class TDrawGrid : public QWidget {
     // What a screen reader hears of a cell after its place, e.g. "7, given" or "empty".
     using CellTextHandler = std::function<QString(int col, int row)>;
 
-    explicit TDrawGrid(QWidget* parent = nullptr);
+    // Keys are read with the window's `layout`, which must outlive the grid.
+    explicit TDrawGrid(TKeyboardLayout& layout, QWidget* parent = nullptr);
 
     int RowCount() const { return row_count_; }
     void setRowCount(int count);
@@ -150,6 +151,7 @@ class TDrawGrid : public QWidget {
     TFont font_;
     int col_ = 0;
     int row_ = 0;
+    TKeyboardLayout& layout_;
     TCanvas* canvas_ = nullptr;
     // Fonts and shaped symbols outlive a repaint: every cell draws from the same few.
     TTextCache text_cache_;

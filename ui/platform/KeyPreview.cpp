@@ -23,8 +23,13 @@ class SecondKeyEvent : public QEvent {
 
 }  // namespace
 
-TKeyPreview::TKeyPreview(QWidget* window, KeyHandler handler, KeyClaim claims)
-    : QObject(window), window_(window), handler_(std::move(handler)), claims_(std::move(claims)) {
+TKeyPreview::TKeyPreview(QWidget* window, TKeyboardLayout& layout, KeyHandler handler,
+                         KeyClaim claims)
+    : QObject(window),
+      window_(window),
+      layout_(layout),
+      handler_(std::move(handler)),
+      claims_(std::move(claims)) {
     qApp->installEventFilter(this);
 }
 
@@ -45,7 +50,7 @@ bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     auto* key_event = static_cast<QKeyEvent*>(event);
-    TVirtualKey key = VirtualKeyOf(*key_event);
+    TVirtualKey key = layout_.VirtualKeyOf(*key_event);
     const TShiftState shift = ShiftStateOf(key_event->modifiers());
     if (key == 0) {
         return false;

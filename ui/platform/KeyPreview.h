@@ -22,8 +22,9 @@ class TKeyPreview : public QObject {
     using KeyHandler = std::function<void(QObject* sender, TVirtualKey& key, TShiftState shift)>;
     using KeyClaim = std::function<bool(TVirtualKey key)>;
 
-    // Watches the application's events for the widgets of `window`.
-    TKeyPreview(QWidget* window, KeyHandler handler, KeyClaim claims);
+    // Watches the application's events for the widgets of `window`, reading keys with the
+    // window's `layout`, which must outlive the preview.
+    TKeyPreview(QWidget* window, TKeyboardLayout& layout, KeyHandler handler, KeyClaim claims);
     ~TKeyPreview() override;
 
   protected:
@@ -35,6 +36,7 @@ class TKeyPreview : public QObject {
     void QueueSecondKey(int key);
 
     QPointer<QWidget> window_;
+    TKeyboardLayout& layout_;
     KeyHandler handler_;
     KeyClaim claims_;
 };

@@ -132,57 +132,11 @@ bool IsUsPunctuation(int key) {
     return vk != 0 && vk != VK_OEM_8;
 }
 
-// A key event does not name its layout. Whether the layout moves Latin letters off their US keys
-// (AZERTY, QWERTZ, Dvorak, Turkish F) is learnt from the letters typed: a Latin letter on another
-// key than its US one says so, a letter of another script says not. Such a layout puts
-// punctuation on a letter key only after moving that letter elsewhere, so its punctuation keeps
-// its own code, as Windows gives it ("," on AZERTY's M is VK_OEM_COMMA); any other layout's
-// punctuation on a letter key (Greek ";" on Q, Hebrew "/" on Q) stands for the key's place.
-bool layout_moves_latin_letters = false;
-
 TVirtualKey LatinLetterOf(quint32 keysym) {
     if (keysym >= 'a' && keysym <= 'z') {
         return static_cast<TVirtualKey>(keysym - 'a' + 'A');
     }
     return keysym >= 'A' && keysym <= 'Z' ? static_cast<TVirtualKey>(keysym) : 0;
-}
-
-// Something other than a letter or a digit on a letter key: a combining mark (Thai, Devanagari),
-// a symbol, or punctuation of a layout that keeps the Latin letters in place.
-TVirtualKey FromNonLetterOnLetterKey(TVirtualKey at_place, int key) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return 0;
-    }
-    if (IsUsPunctuation(key) && layout_moves_latin_letters) {
-        return 0;
-    }
-    return IsCharacter(key) ? at_place : 0;
-}
-
-// Digits by place; A to Z by keysym; other Latin letters as Windows' Latin layouts give them, a
-// key that is no letter from A to Z; letters of other scripts and dead keys by place; anything
-// else on a letter key as above. 0 when the native data says nothing more than Qt::Key does.
-TVirtualKey FromX11(quint32 keycode, quint32 keysym, int key) {
-    const TVirtualKey at_place = KeyAtPlace(keycode);
-    if (IsDigit(at_place)) {
-        return at_place;
-    }
-    if (const TVirtualKey letter = LatinLetterOf(keysym)) {
-        layout_moves_latin_letters |= at_place != 0 && letter != at_place;
-        return letter;
-    }
-    if (IsLatinLetter(key)) {
-        layout_moves_latin_letters |= at_place != 0;
-        return IsLetter(at_place) ? VK_OEM_8 : at_place;
-    }
-    if (IsOtherScriptLetter(key)) {
-        layout_moves_latin_letters = false;
-        return at_place;
-    }
-    if (IsDeadKey(key)) {
-        return at_place;
-    }
-    return IsLetter(at_place) ? FromNonLetterOnLetterKey(at_place, key) : 0;
 }
 
 TVirtualKey FromKeypad(int key) {
@@ -289,9 +243,47 @@ NativeKeys CurrentNativeKeys() {
     return xkb ? NativeKeys::X11 : NativeKeys::None;
 }
 
-TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native) {
+// Something other than a letter or a digit on a letter key: a combining mark (Thai, Devanagari),
+// a symbol, or punctuation of a layout that keeps the Latin letters in place.
+TVirtualKey TKeyboardLayout::FromNonLetterOnLetterKey(TVirtualKey at_place, int key) const {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return 0;
+    }
+    if (IsUsPunctuation(key) && moves_latin_letters_) {
+        return 0;
+    }
+    return IsCharacter(key) ? at_place : 0;
+}
+
+// Digits by place; A to Z by keysym; other Latin letters as Windows' Latin layouts give them, a
+// key that is no letter from A to Z; letters of other scripts and dead keys by place; anything
+// else on a letter key as above. 0 when the native data says nothing more than Qt::Key does.
+TVirtualKey TKeyboardLayout::FromX11(quint32 keycode, quint32 keysym, int key) {
+    const TVirtualKey at_place = KeyAtPlace(keycode);
+    if (IsDigit(at_place)) {
+        return at_place;
+    }
+    if (const TVirtualKey letter = LatinLetterOf(keysym)) {
+        moves_latin_letters_ |= at_place != 0 && letter != at_place;
+        return letter;
+    }
+    if (IsLatinLetter(key)) {
+        moves_latin_letters_ |= at_place != 0;
+        return IsLetter(at_place) ? VK_OEM_8 : at_place;
+    }
+    if (IsOtherScriptLetter(key)) {
+        moves_latin_letters_ = false;
+        return at_place;
+    }
+    if (IsDeadKey(key)) {
+        return at_place;
+    }
+    return IsLetter(at_place) ? FromNonLetterOnLetterKey(at_place, key) : 0;
+}
+
+TVirtualKey TKeyboardLayout::VirtualKeyOf(const QKeyEvent& event) {
     const int key = event.key();
-    if (native == NativeKeys::Windows && event.nativeVirtualKey() != 0) {
+    if (native_ == NativeKeys::Windows && event.nativeVirtualKey() != 0) {
         return static_cast<TVirtualKey>(event.nativeVirtualKey());
     }
     if (event.modifiers().testFlag(Qt::KeypadModifier)) {
@@ -300,7 +292,7 @@ TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native) {
         }
         return FromQtKey(key);
     }
-    if (native == NativeKeys::X11) {
+    if (native_ == NativeKeys::X11) {
         if (const TVirtualKey vk = FromX11(event.nativeScanCode(), event.nativeVirtualKey(), key)) {
             return vk;
         }

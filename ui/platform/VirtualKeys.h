@@ -91,11 +91,32 @@ inline constexpr TShiftState ssCtrl = 0x04;
 // The keypad is read from Qt::Key with the keypad modifier everywhere but on Windows.
 enum class NativeKeys { Windows, X11, None };
 
-// The platform the application runs on, for VirtualKeyOf.
+// The platform the application runs on.
 NativeKeys CurrentNativeKeys();
 
-// The virtual-key code of a Qt key event; 0 when the key has none.
-TVirtualKey VirtualKeyOf(const QKeyEvent& event, NativeKeys native = CurrentNativeKeys());
+// A key event does not name its layout, so what a window knows of it is learnt from the keys
+// typed there. One per window, shared by everything in it that reads keys (its key preview, its
+// grid), so that a key means the same to each of them.
+class TKeyboardLayout {
+  public:
+    explicit TKeyboardLayout(NativeKeys native = CurrentNativeKeys()) : native_(native) {}
+
+    // The virtual-key code of a Qt key event; 0 when the key has none.
+    TVirtualKey VirtualKeyOf(const QKeyEvent& event);
+
+  private:
+    TVirtualKey FromX11(quint32 keycode, quint32 keysym, int key);
+    TVirtualKey FromNonLetterOnLetterKey(TVirtualKey at_place, int key) const;
+
+    NativeKeys native_;
+    // Whether the layout was seen to move Latin letters off their US keys (AZERTY, QWERTZ,
+    // Dvorak, Turkish F): a Latin letter on another key than its US one says so, a letter of
+    // another script says not. Such a layout puts punctuation on a letter key only after moving
+    // that letter elsewhere, so its punctuation keeps its own code, as Windows gives it ("," on
+    // AZERTY's M is VK_OEM_COMMA); any other layout's punctuation on a letter key (Greek ";" on
+    // Q, Hebrew "/" on Q) stands for the key's place.
+    bool moves_latin_letters_ = false;
+};
 
 // The Qt key of a second key-down that a Windows keyboard sends for the same press, 0 for none:
 // AltGr is VK_CONTROL then VK_MENU there, so its second key is Qt::Key_Alt. Windows itself sends

@@ -182,6 +182,8 @@ class TfrmSudoku : public QWidget, private GameView {
 
     platform::Services& services_;
     Game game_;
+    // Learnt from the keys typed in the window; read by the key preview and the grid.
+    platform::TKeyboardLayout keyboard_layout_;
     // Pen width of the box lines.
     int32_t BoxLineWidth = kBoxLineWidth;
     std::vector<CommandKey> command_keys_;

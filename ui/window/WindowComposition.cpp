@@ -167,7 +167,7 @@ TfrmSudoku::TfrmSudoku(platform::Services& services, PuzzleSource puzzles, QWidg
     ComposeWindow();
 
     new platform::TKeyPreview(
-        this,
+        this, keyboard_layout_,
         [this](QObject* sender, TVirtualKey& key, platform::TShiftState shift) {
             FormKeyDown(sender, key, shift);
         },
@@ -321,7 +321,7 @@ void TfrmSudoku::CreateGridPanel() {
     sg1Scroller->setFrameStyle(QFrame::NoFrame);
     sg1Scroller->setWidgetResizable(true);
     Fill(sg1Scroller->viewport(), Qt::white);
-    sg1 = new platform::TDrawGrid;
+    sg1 = new platform::TDrawGrid(keyboard_layout_);
     sg1->setRowCount(25);
     sg1->setColCount(25);
     sg1->setDefaultColWidth(25);

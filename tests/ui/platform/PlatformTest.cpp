@@ -88,7 +88,8 @@ class PlatformTest : public QObject {
     }
 
     void gridGeometry() {
-        TDrawGrid grid;
+        TKeyboardLayout layout;
+        TDrawGrid grid(layout);
         grid.setContentsMargins(3, 4, 0, 0);
         grid.setColCount(9);
         grid.setRowCount(9);
@@ -123,8 +124,9 @@ class PlatformTest : public QObject {
     }
 
     void drawStatesAndSeparators() {
+        TKeyboardLayout keyboard;
         QWidget window;
-        auto* grid = new TDrawGrid(&window);
+        auto* grid = new TDrawGrid(keyboard, &window);
         auto* other = new QPushButton(&window);
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(grid);
@@ -171,7 +173,8 @@ class PlatformTest : public QObject {
     }
 
     void arrowKeysAndLeftClickMoveTheCurrentCell() {
-        TDrawGrid grid;
+        TKeyboardLayout layout;
+        TDrawGrid grid(layout);
         grid.setColCount(4);
         grid.setRowCount(4);
         grid.show();

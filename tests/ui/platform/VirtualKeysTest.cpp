@@ -29,28 +29,30 @@ constexpr quint32 kX11KeySlash = 61;
 constexpr quint32 kX11KeyGrave = 49;
 constexpr quint32 kX11KeyApostrophe = 48;
 
-TVirtualKey X11Key(int key, Qt::KeyboardModifiers mods, quint32 keycode, quint32 keysym) {
+// An X11 key typed in a window that knows its layout from the keys typed before.
+TVirtualKey X11Key(TKeyboardLayout& layout, int key, Qt::KeyboardModifiers mods, quint32 keycode,
+                   quint32 keysym) {
     const QKeyEvent event(QEvent::KeyPress, key, mods, keycode, keysym, 0);
-    return VirtualKeyOf(event, NativeKeys::X11);
+    return layout.VirtualKeyOf(event);
 }
 
 TVirtualKey QtKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     const QKeyEvent event(QEvent::KeyPress, key, mods);
-    return VirtualKeyOf(event, NativeKeys::None);
+    return TKeyboardLayout(NativeKeys::None).VirtualKeyOf(event);
 }
 
 TVirtualKey WindowsKey(int key, Qt::KeyboardModifiers mods, quint32 vk) {
     const QKeyEvent event(QEvent::KeyPress, key, mods, 0, vk, 0);
-    return VirtualKeyOf(event, NativeKeys::Windows);
+    return TKeyboardLayout(NativeKeys::Windows).VirtualKeyOf(event);
 }
 
 // A window whose grid records the keys that reach it, behind a key preview that records the
 // keys it sees and consumes F5.
 struct PreviewedGrid {
-    PreviewedGrid() : grid(new TDrawGrid(&window)) {
+    PreviewedGrid() : grid(new TDrawGrid(layout, &window)) {
         (new QVBoxLayout(&window))->addWidget(grid);
         new TKeyPreview(
-            &window,
+            &window, layout,
             [this](QObject*, TVirtualKey& key, TShiftState) {
                 previewed.append(key);
                 if (key == VK_F5) {
@@ -72,6 +74,7 @@ struct PreviewedGrid {
         grid->setFocus();
     }
 
+    TKeyboardLayout layout;
     QWidget window;
     TDrawGrid* grid;
     QList<TVirtualKey> previewed;
@@ -86,6 +89,8 @@ class VirtualKeysTest : public QObject {
 
   private slots:
     void digitsByPlaceAndLatinLettersByKeysymOnX11() {
+        TKeyboardLayout layout(NativeKeys::X11);
+        const auto X11Key = [&layout](auto... press) { return ::X11Key(layout, press...); };
         QCOMPARE(X11Key(Qt::Key_Exclam, Qt::ShiftModifier, kX11Key1, '!'), TVirtualKey('1'));
         QCOMPARE(X11Key(Qt::Key_ParenRight, Qt::ShiftModifier, kX11Key0, ')'), TVirtualKey('0'));
         QCOMPARE(X11Key(Qt::Key_A, Qt::NoModifier, kX11KeyA, 'a'), TVirtualKey('A'));
@@ -146,15 +151,25 @@ class VirtualKeysTest : public QObject {
               {kX11KeyM, Qt::Key_S, 's', 'S'}}},
             {"us(dvorak)", {{kX11KeyA + 1, Qt::Key_O, 'o', 'O'}, {kX11KeyQ, '\'', '\'', VK_OEM_7}}},
         };
+        // All in one window, as a player who switches layouts types them; a layout's first key
+        // tells what it does with the letters.
+        TKeyboardLayout window(NativeKeys::X11);
         for (const auto& layout : layouts) {  // named for the reader: a failure shows the values
             for (const Press& press : layout.second) {
-                QCOMPARE(X11Key(press.qt_key, Qt::NoModifier, press.place, press.keysym), press.vk);
+                QCOMPARE(X11Key(window, press.qt_key, {}, press.place, press.keysym), press.vk);
             }
         }
         // Shifted, a Hebrew letter key gives the Latin capital of its place, which tells nothing.
-        QCOMPARE(X11Key(0x5E9, Qt::NoModifier, kX11KeyA, 0xcf9), TVirtualKey('A'));
-        QCOMPARE(X11Key(Qt::Key_Q, Qt::ShiftModifier, kX11KeyQ, 'Q'), TVirtualKey('Q'));
-        QCOMPARE(X11Key('/', Qt::NoModifier, kX11KeyQ, '/'), TVirtualKey('Q'));
+        QCOMPARE(X11Key(window, 0x5E9, {}, kX11KeyA, 0xcf9), TVirtualKey('A'));
+        QCOMPARE(X11Key(window, Qt::Key_Q, Qt::ShiftModifier, kX11KeyQ, 'Q'), TVirtualKey('Q'));
+        QCOMPARE(X11Key(window, '/', {}, kX11KeyQ, '/'), TVirtualKey('Q'));
+
+        // Another window learns from its own keys alone: AZERTY typed in one leaves the other's
+        // "," on the US "M" standing for M.
+        TKeyboardLayout french(NativeKeys::X11), other(NativeKeys::X11);
+        QCOMPARE(X11Key(french, Qt::Key_Q, {}, kX11KeyA, 'q'), TVirtualKey('Q'));
+        QCOMPARE(X11Key(other, ',', {}, kX11KeyM, ','), TVirtualKey('M'));
+        QCOMPARE(X11Key(french, ',', {}, kX11KeyM, ','), VK_OEM_COMMA);
     }
 
     // Keys with no character still have a code, so they reach the grid.
@@ -165,8 +180,9 @@ class VirtualKeysTest : public QObject {
         QCOMPARE(QtKey(Qt::Key_Meta), VK_LWIN);
         QCOMPARE(QtKey(Qt::Key_Clear, Qt::KeypadModifier), VK_CLEAR);
         // A dead key: by its place where the platform tells it, else as some character key.
-        QCOMPARE(X11Key(Qt::Key_Dead_Acute, Qt::NoModifier, kX11KeyApostrophe, 0xfe51), VK_OEM_7);
-        QCOMPARE(X11Key(Qt::Key_Dead_Circumflex, Qt::NoModifier, kX11KeyGrave, 0xfe52), VK_OEM_3);
+        TKeyboardLayout x11(NativeKeys::X11);
+        QCOMPARE(X11Key(x11, Qt::Key_Dead_Acute, {}, kX11KeyApostrophe, 0xfe51), VK_OEM_7);
+        QCOMPARE(X11Key(x11, Qt::Key_Dead_Circumflex, {}, kX11KeyGrave, 0xfe52), VK_OEM_3);
         QCOMPARE(QtKey(Qt::Key_Dead_Acute), VK_OEM_8);
         QCOMPARE(QtKey(0x0424), VK_OEM_8);  // a Cyrillic letter, place unknown
         QCOMPARE(QtKey(Qt::Key_unknown), TVirtualKey(0));

@@ -2,6 +2,7 @@
 #include "ui/game/StateTable.h"
 
 #include <algorithm>
+#include <array>
 
 #include "ui/Language.h"
 
@@ -17,15 +18,18 @@ constexpr Caption kQuit = {" Abbandona gioco [F5] ", " Quit game [F5] "};
 constexpr Caption kShowSolution = {" Mostra soluzione [F6] ", " Show solution [F6] "};
 constexpr Caption kShowGame = {" Mostra gioco [F6] ", " Show game [F6] "};
 
+constexpr MenuItem kChoosing[] = {Play, ToggleAsShown};
+constexpr MenuItem kPlaying[] = {Symbols, ErrorView, Hint, Play, Toggle};
+constexpr MenuItem kPlayingSolution[] = {Play, Toggle};
+
 // clang-format off
 constexpr std::array<StateRow, 5> kRows = {{
-    // state           generate game   hint   panel  focus  Play   view button    menu, items        view leads to
-    {gsNone,            true,  false, false, false, false, {},    {},            {}, 0,                gsNone},
-    {gsPuzzle,          true,  true,  false, false, false, kPlay, kShowSolution, {Play, ToggleAsShown}, 2, gsSolution},
-    {gsSolution,        true,  true,  false, false, false, kPlay, kShowGame,     {Play, ToggleAsShown}, 2, gsPuzzle},
-    {gsPlaying,         false, true,  true,  true,  true,  kQuit, kShowSolution,
-     {Symbols, ErrorView, Hint, Play, Toggle}, 5, gsPlayingSolution},
-    {gsPlayingSolution, false, true,  false, false, false, kQuit, kShowGame,     {Play, Toggle}, 2,        gsPlaying},
+    // state           generate game   hint   panel  focus  Play   view button    menu              view leads to
+    {gsNone,            true,  false, false, false, false, {},    {},            {},               gsNone},
+    {gsPuzzle,          true,  true,  false, false, false, kPlay, kShowSolution, kChoosing,        gsSolution},
+    {gsSolution,        true,  true,  false, false, false, kPlay, kShowGame,     kChoosing,        gsPuzzle},
+    {gsPlaying,         false, true,  true,  true,  true,  kQuit, kShowSolution, kPlaying,         gsPlayingSolution},
+    {gsPlayingSolution, false, true,  false, false, false, kQuit, kShowGame,     kPlayingSolution, gsPlaying},
 }};
 // clang-format on
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <cstdint>
+#include <span>
 
 #include "ui/game/GameState.h"
 
@@ -36,9 +36,8 @@ struct StateRow {
     bool focus_grid;  // the grid takes the focus
     Caption play;     // the Play button's text; none (nullptr) leaves the button as captioned
     Caption toggle;   // the view button's text, likewise
-    std::array<MenuItem, 5> menu;
-    uint8_t menu_items;  // how many of `menu` are used; a state without items has no menu
-    GameState toggled;   // the state Show solution / Show game leads to
+    std::span<const MenuItem> menu;  // a state without items has no menu
+    GameState toggled;               // the state Show solution / Show game leads to
 };
 
 // The row of a state; nullptr for a value that names no state.

@@ -68,8 +68,8 @@ void TfrmSudoku::BuildPopupMenu(GameState state) {
     if (row == nullptr) {
         return;
     }
-    for (uint8_t i = 0; i < row->menu_items; ++i) {
-        AddMenuItem(row->menu[i]);
+    for (const MenuItem item : row->menu) {
+        AddMenuItem(item);
     }
 }
 

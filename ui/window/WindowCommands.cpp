@@ -127,7 +127,7 @@ void TfrmSudoku::UpdateState() {
         action->setEnabled(row->game_commands);
     }
     ActSuggerisci->setEnabled(row->hint);
-    if (row->menu_items > 0) {
+    if (!row->menu.empty()) {
         BuildPopupMenu(row->state);
         popm1->setAutoPopup(true);
     }

@@ -7,6 +7,7 @@ over AT-SPI as a screen reader does. Fails on any unexpected name, on any output
 
 Usage: e2e_test.py BINARY [x11|wayland ...]"""
 
+import contextlib
 import os
 import subprocess
 import sys
@@ -72,6 +73,15 @@ class Player:
         for name in names:
             self.desktop.xdotool("key", name)
 
+    @contextlib.contextmanager
+    def x_window(self):
+        """The game's X window, on a connection of its own that is closed after use."""
+        x = display.Display(self.desktop.env["DISPLAY"])
+        try:
+            yield x, x.create_resource_object("window", self.window_id())
+        finally:
+            x.close()
+
     def close_window(self):
         if self.wayland:
             # The close button at the right end of the decoration's title bar.
@@ -79,27 +89,20 @@ class Player:
             time.sleep(0.1)
             self.desktop.xdotool("click", 1)
         else:
-            window_id = self.window_id()
-            x = display.Display(self.desktop.env["DISPLAY"])
-            window = x.create_resource_object("window", window_id)
-            protocols = x.intern_atom("WM_PROTOCOLS")
-            message = protocol.event.ClientMessage(
-                window=window, client_type=protocols,
-                data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-            window.send_event(message, event_mask=X.NoEventMask)
-            x.sync()  # the server has the message once this returns
-            x.close()
+            with self.x_window() as (x, window):
+                protocols = x.intern_atom("WM_PROTOCOLS")
+                message = protocol.event.ClientMessage(
+                    window=window, client_type=protocols,
+                    data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+                window.send_event(message, event_mask=X.NoEventMask)
+                x.sync()  # the server has the message once this returns
 
 
-def icon_sizes(desktop, window_id):
+def icon_sizes(player):
     """The sizes of the bitmaps in the window's _NET_WM_ICON: width, height, then the pixels."""
-    x = display.Display(desktop.env["DISPLAY"])
-    try:
-        window = x.create_resource_object("window", window_id)
+    with player.x_window() as (x, window):
         icon = window.get_full_property(x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
         words = list(icon.value) if icon else []
-    finally:
-        x.close()
     sizes = []
     while len(words) >= 2:
         width, height = words[0], words[1]
@@ -282,7 +285,7 @@ def run_on(server, binary, desktop):
         if not wayland:
             window = desktop.xdotool("search", "--pid", process.pid, "--class", "^Quintara$")
             expect(window.strip(), "no window of class Quintara (StartupWMClass)")
-            sizes = icon_sizes(desktop, player.window_id())
+            sizes = icon_sizes(player)
             expect(sizes == [(48, 48), (128, 128), (256, 256)],
                    "the window carries icons of %r, not 48, 128 and 256 pixels" % sizes)
         help_pages.check(player, reader, opener, answer_dialog)

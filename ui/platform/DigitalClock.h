@@ -30,7 +30,7 @@ class TDigitalClock : public QFrame {
 
     // What the clock shows at this moment.
     QString TimeText() const;
-    // What it showed when last drawn or refreshed.
+    // What it shows: the time of its last refresh.
     QString text() const { return text_; }
     // Redraws from the current time and offset.
     void Refresh();

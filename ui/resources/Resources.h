@@ -6,8 +6,9 @@
 
 namespace quintara {
 
-// One of the pictures packed at build time, by its file name: logo.png, help.png, news.png, and
-// the application icon's bitmaps icon-48.png, icon-128.png and icon-256.png. Null for any other.
+// One of the pictures packed at build time, by its file name: logo.png, help.png, news.png, the
+// application icon's bitmaps icon-48.png, icon-128.png and icon-256.png, and Fusion's
+// fusion_groupbox.png where this Qt has it. Null for any other.
 QPixmap Picture(const QString& name);
 
 // Qt's Fusion style draws each group box's frame from a PNG it names by file alone, and an image
